@@ -37,13 +37,13 @@ QString toStoredText(const QDate& value) { return toStoredText(QDateTime(value, 
 std::optional<QDateTime> fromStoredText(QStringView text) {
     static const QRegularExpression pattern(QStringLiteral(
         R"(^\s*(\d{4})-(\d{1,2})-(\d{1,2})(?:[ T](\d{1,2}):(\d{2})(?::(\d{2})(?:\.(\d+))?)?)?\s*$)"));
-    return fromMatch(pattern.matchView(text), 1, 2, 3);
+    return fromMatch(pattern.match(text), 1, 2, 3);
 }
 
 std::optional<QDateTime> fromBrazilianText(QStringView text) {
     static const QRegularExpression pattern(QStringLiteral(
         R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2})(?:\.(\d+))?)?)?\s*$)"));
-    return fromMatch(pattern.matchView(text), 3, 2, 1);
+    return fromMatch(pattern.match(text), 3, 2, 1);
 }
 
 }  // namespace orbadil::db

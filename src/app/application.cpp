@@ -1,0 +1,61 @@
+#include "app/application.h"
+
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "app/tdtmprincipal.h"
+#include "app/tfrmmenuprincipal.h"
+#include "common/formats.h"
+#include "common/messages.h"
+#include "common/settings.h"
+#include "db/dberror.h"
+
+namespace orbadil::app {
+
+namespace {
+void loadQtTranslations(QApplication& app) {
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* name : {"qtbase_pt_BR", "qt_pt_BR"}) {
+        auto* translator = new QTranslator(&app);
+        if (translator->load(QString::fromLatin1(name), folder))
+            app.installTranslator(translator);
+        else
+            delete translator;
+    }
+}
+}  // namespace
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("orbadil"));
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const db::DbError& e) {
+        MessageService::current().error(e.message());
+    } catch (const std::exception& e) {
+        MessageService::current().error(QString::fromUtf8(e.what()));
+    }
+    return false;
+}
+
+int run(int argc, char** argv) {
+    Application app(argc, argv);
+    loadQtTranslations(app);
+    applyRegionalSettings();
+    Settings settings;
+    try {
+        settings = locateSettings();
+    } catch (const SettingsError& e) {
+        MessageService::current().error(e.message());
+        return 1;
+    }
+    TdtmPrincipal holder(std::move(settings));
+    holder.DataModuleCreate();
+    TfrmMenuPrincipal mainWindow;
+    mainWindow.showMaximized();
+    return app.exec();
+}
+
+}  // namespace orbadil::app
