@@ -70,6 +70,7 @@ private slots:
     void failedConnectionIsReportedAndTheRestOpenLater() {
         QTemporaryDir dir;
         Settings settings = embeddedSettings(dir.path());
+        for (auto& c : settings.connections) c.demoData = false;
         settings.connections[1].create = false;
         settings.connections[1].database = dir.filePath("sem-base/padrao.db");
         test::ScriptedMessages messages;
@@ -131,6 +132,7 @@ private slots:
 
     void readOnlyDatabaseRefusesWritesWithTheDriverMessage() {
         test::TestDatabases dbs;
+        dbs.connections().open("BANCO_TRUV");
         const QString file = dbs.settings().connections[0].database;
         QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup);
         // Root ignores permission bits; the immutable flag stops it too.

@@ -120,14 +120,10 @@ private slots:
         const int mine = db::lastAssignedKey();
         // Another station inserts before the key is read back.
         {
-            QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "outra-estacao");
-            other.setDatabaseName(dbs.settings().connections[0].database);
-            QVERIFY(other.open());
-            QSqlQuery foreign(other);
+            db::Connections otherStation(dbs.settings());
+            QSqlQuery foreign(otherStation.database("BANCO_TRUV"));
             QVERIFY(foreign.exec("insert into proprietario (Nome) values ('JOAO')"));
-            other.close();
         }
-        QSqlDatabase::removeDatabase("outra-estacao");
         QCOMPARE(db::lastAssignedKey(), mine);
         QCOMPARE(dbs.scalar(QStringLiteral("select Nome from proprietario where Id_Proprietario = %1")
                                 .arg(mine))

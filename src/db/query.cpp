@@ -142,9 +142,11 @@ void Query::runStatement(QSqlDatabase& db, const QString& sql, const QStringList
     }
 }
 
+// As the record sets the screens grew up with: after opening or first() both flags tell
+// whether the set is empty, bof stays true on the first row until the cursor moves on.
 void Query::afterMove(bool onRow) {
     eof_ = !onRow;
-    bof_ = !onRow;
+    bof_ = true;
 }
 
 void Query::first() {
@@ -175,6 +177,7 @@ void Query::last() {
     const bool onRow = result_->last();
     eof_ = !onRow;
     bof_ = !onRow;
+    if (onRow && result_->at() == 0) bof_ = true;
 }
 
 int Query::recordCount() {
