@@ -190,6 +190,16 @@ void Connections::openOdbc(Entry& e) {
     db.setUserName(e.settings.user);
     db.setPassword(e.settings.password);
     if (!db.open()) throw DbError(driverText(db.lastError()));
+    if (e.settings.dialect != ConnectionSettings::Dialect::SqlServer) return;
+    // The statements write texts in double quotes and dates as dd/mm/yyyy, which ODBC's
+    // session defaults would read as identifiers and as mm/dd/yyyy.
+    try {
+        run(db, QStringLiteral("SET QUOTED_IDENTIFIER OFF"));
+        run(db, QStringLiteral("SET DATEFORMAT dmy"));
+    } catch (...) {
+        db.close();
+        throw;
+    }
 }
 
 QSqlDatabase Connections::database(const QString& logicalName) {

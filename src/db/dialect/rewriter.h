@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QCache>
 #include <QHash>
 #include <QList>
+#include <QMutex>
 #include <QString>
 #include <QStringList>
 #include <stdexcept>
@@ -40,7 +42,8 @@ public:
 
 private:
     QHash<QString, QString> catalogs_;
-    mutable QHash<QString, QList<SqliteStatement>> cache_;
+    mutable QMutex cacheMutex_;
+    mutable QCache<QString, QList<SqliteStatement>> cache_;
 };
 
 }  // namespace orbadil::db
