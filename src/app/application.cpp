@@ -8,7 +8,7 @@
 #include "common/formats.h"
 #include "common/messages.h"
 #include "common/settings.h"
-#include "db/dberror.h"
+#include "common/error.h"
 
 namespace orbadil::app {
 
@@ -32,7 +32,7 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
 bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const db::DbError& e) {
+    } catch (const Error& e) {
         MessageService::current().error(e.message());
     } catch (const std::exception& e) {
         MessageService::current().error(QString::fromUtf8(e.what()));

@@ -107,10 +107,7 @@ int runSqlConsole(const QStringList& arguments, QTextStream& in, QTextStream& ou
         const QStringList batches =
             positional.isEmpty() ? readBatches(in) : QStringList{positional.join(u' ')};
         for (const auto& batch : batches) runBatch(connection, batch, out);
-    } catch (const SettingsError& e) {
-        err << e.message() << '\n';
-        return 1;
-    } catch (const db::DbError& e) {
+    } catch (const Error& e) {
         err << e.message() << '\n';
         return 1;
     }

@@ -2,19 +2,15 @@
 
 #include <QList>
 #include <QString>
-#include <stdexcept>
+
+#include "common/error.h"
 
 namespace orbadil {
 
 // A settings file that cannot be used. The message names the file and the key.
-class SettingsError : public std::runtime_error {
+class SettingsError : public Error {
 public:
-    explicit SettingsError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
-    const QString& message() const { return message_; }
-
-private:
-    QString message_;
+    using Error::Error;
 };
 
 struct ConnectionSettings {

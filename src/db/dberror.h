@@ -1,19 +1,13 @@
 #pragma once
 
-#include <QString>
-#include <stdexcept>
+#include "common/error.h"
 
 namespace orbadil::db {
 
 // A statement or connection that failed. The message is the driver's own text.
-class DbError : public std::runtime_error {
+class DbError : public Error {
 public:
-    explicit DbError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
-    const QString& message() const { return message_; }
-
-private:
-    QString message_;
+    using Error::Error;
 };
 
 }  // namespace orbadil::db

@@ -6,19 +6,15 @@
 #include <QMutex>
 #include <QString>
 #include <QStringList>
-#include <stdexcept>
+
+#include "common/error.h"
 
 namespace orbadil::db {
 
 // A statement the rewriter cannot translate. The message names the construct.
-class DialectError : public std::runtime_error {
+class DialectError : public Error {
 public:
-    explicit DialectError(const QString& message)
-        : std::runtime_error(message.toStdString()), message_(message) {}
-    const QString& message() const { return message_; }
-
-private:
-    QString message_;
+    using Error::Error;
 };
 
 // One SQLite statement of a rewritten batch, with the named parameters (":pNome", without the
