@@ -55,6 +55,11 @@ private slots:
         QCOMPARE(select.out,
                  QStringLiteral("id\tPeso\tInserido_Em\ttxt\n1\t2,5\t05/03/2026 14:30:00\t"
                                 "Dose diária\n"));
+        // Dates turned into text by the statement itself stay as the statement made them.
+        const Run text = console({"--settings", settings,
+                                  "select convert(char(10), Inserido_Em, 120) as d, "
+                                  "max(Inserido_Em) as m from receituario_texto_peso"});
+        QCOMPARE(text.out, QStringLiteral("d\tm\n2026-03-05\t05/03/2026 14:30:00\n"));
     }
 
     void batchesFromInputSeparatedByGo() {

@@ -29,6 +29,8 @@ private slots:
         QCOMPARE(query.integer("id_unidade_trabalho"), 1);
         QCOMPARE(query.text("NOME"), QStringLiteral("CENTRO"));
         QCOMPARE(query.dateTime("inserido_em"), QDateTime(QDate(2026, 3, 5), QTime(14, 30)));
+        QCOMPARE(query.value("Inserido_Em").typeId(), QMetaType::QDateTime);
+        QCOMPARE(query.value("nome").typeId(), QMetaType::QString);
         query.next();
         QVERIFY(query.eof());
         QVERIFY_THROWS_EXCEPTION(db::DbError, query.value("Descricao"));

@@ -27,8 +27,8 @@ QString cellText(const QVariant& value) {
             break;
     }
     const QString text = value.toString();
-    // The embedded databases keep date-times as text; show them the way the program does.
-    if (text.size() >= 10 && text[4] == u'-' && text[7] == u'-')
+    // A date-time computed on SQLite (getdate(), max(...)) arrives as its stored text.
+    if (text.size() == 19 && text[4] == u'-' && text[7] == u'-' && text[10] == u' ')
         if (auto when = db::fromStoredText(text)) return formatDateTime(*when);
     QString flat = text;
     flat.replace(u'\t', u' ').replace(u'\n', u' ').replace(u'\r', u' ');

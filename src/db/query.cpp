@@ -2,6 +2,8 @@
 
 #include <QSqlError>
 #include <QSqlRecord>
+#include <QSqlResult>
+#include <sqlite3.h>
 
 #include "db/datetext.h"
 #include "db/dberror.h"
@@ -38,6 +40,21 @@ QString driverText(const QSqlError& error, const QString& sql) {
     if (text.isEmpty()) text = QStringLiteral("Erro desconhecido do banco de dados.");
     Q_UNUSED(sql);
     return text;
+}
+
+// SQLite keeps date-times as text; the column's declared type tells them from other text, so
+// they reach the program as QDateTime, as they do from the server.
+QList<bool> sqliteDateTimeColumns(const QSqlQuery& query) {
+    QList<bool> flags;
+    const QVariant handle = query.result()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3_stmt*") != 0) return flags;
+    sqlite3_stmt* statement = *static_cast<sqlite3_stmt* const*>(handle.constData());
+    if (!statement) return flags;
+    for (int i = 0, n = sqlite3_column_count(statement); i < n; ++i) {
+        const char* declared = sqlite3_column_decltype(statement, i);
+        flags << (declared && qstricmp(declared, "DATETIME") == 0);
+    }
+    return flags;
 }
 
 }  // namespace
@@ -85,6 +102,7 @@ bool Query::run() {
 
 void Query::close() {
     result_.reset();
+    dateTimeColumns_.clear();
     eof_ = bof_ = true;
 }
 
@@ -136,7 +154,10 @@ void Query::runStatement(QSqlDatabase& db, const QString& sql, const QStringList
     if (!ok) throw DbError(driverText(query.lastError(), sql));
     if (query.isSelect()) {
         // The batch's first result set is the one the caller reads.
-        if (!result_) result_.emplace(std::move(query));
+        if (!result_) {
+            result_.emplace(std::move(query));
+            dateTimeColumns_ = sqliteDateTimeColumns(*result_);
+        }
     } else if (query.numRowsAffected() > 0) {
         rowsAffected_ += query.numRowsAffected();
     }
@@ -227,7 +248,16 @@ QStringList Query::fieldNames() const {
 QVariant Query::value(int column) const {
     if (!result_ || eof_) return {};
     const QVariant v = result_->value(column);
-    return v.isNull() ? QVariant() : v;
+    if (v.isNull()) return {};
+    if (isDateTimeColumn(column)) {
+        const QDateTime when = toDateTime(v);
+        return when.isValid() ? QVariant(when) : v;
+    }
+    return v;
+}
+
+bool Query::isDateTimeColumn(int column) const {
+    return column >= 0 && column < dateTimeColumns_.size() && dateTimeColumns_[column];
 }
 
 QVariant Query::value(const QString& field) const { return value(column(field)); }

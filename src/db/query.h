@@ -48,6 +48,7 @@ public:
     QStringList fieldNames() const;
     QVariant value(const QString& field) const;  // null QVariant for NULL
     QVariant value(int column) const;
+    bool isDateTimeColumn(int column) const;
     QString text(const QString& field) const;  // empty for NULL
     int integer(const QString& field) const;   // 0 for NULL
     double number(const QString& field) const;
@@ -70,6 +71,7 @@ private:
     };
     QHash<QString, Param> params_;  // by lower-case name
     std::optional<QSqlQuery> result_;
+    QList<bool> dateTimeColumns_;  // SQLite columns declared DATETIME, read as QDateTime
     bool eof_ = true;
     bool bof_ = true;
     int rowsAffected_ = 0;
