@@ -4,5 +4,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-bash scripts/build.sh build
+bash scripts/build.sh build -- orbadil orbadil-sql
 exec build/orbadil "$@"

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build pkg-config
+  cmake ninja-build pkg-config clang-format
   qt6-base-dev qt6-charts-dev libqt6sql6-sqlite libqt6sql6-odbc
   qt6-translations-l10n libgl-dev
   libsqlite3-dev sqlite3

@@ -10,6 +10,9 @@ suite() {
   (cd "$1" && ctest --output-on-failure -j2 --timeout 300)
 }
 
+# The style .clang-format fixes is part of the check.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+
 bash scripts/build.sh build
 suite build
 

@@ -1,3 +1,5 @@
 #include "app/application.h"
 
-int main(int argc, char** argv) { return orbadil::app::run(argc, argv); }
+int main(int argc, char** argv) {
+    return orbadil::app::run(argc, argv);
+}

@@ -1,8 +1,8 @@
+#include <unistd.h>
 #include <QFile>
 #include <QLocale>
 #include <QProcess>
 #include <QScopeGuard>
-#include <unistd.h>
 #include <QtTest>
 
 #include "app/tdtmprincipal.h"
@@ -26,7 +26,7 @@ int count(const QString& sql, const QString& connection = QStringLiteral("BANCO_
 class TestConnections : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void firstStartCreatesAndSecondStartKeeps() {
         QTemporaryDir dir;
         int units = 0;
@@ -53,8 +53,8 @@ private slots:
     void logicalNamesIgnoreCase() {
         test::TestDatabases dbs;
         for (const char* name : {"BANCO_TRUV", "Banco_TRUV", "banco_truv"})
-            QCOMPARE(count(QStringLiteral("select count(*) from perfil"), QString::fromLatin1(name)),
-                     0);
+            QCOMPARE(
+                count(QStringLiteral("select count(*) from perfil"), QString::fromLatin1(name)), 0);
         QVERIFY_THROWS_EXCEPTION(db::DbError, dbs.connections().database("BANCO_OUTRO"));
     }
 
@@ -103,16 +103,16 @@ private slots:
         QStringList names;
         for (auto* c : holder.findChildren<app::DatabaseComponent*>())
             names << c->objectName() + '=' + c->databaseName();
-        QCOMPARE(names, (QStringList{"dtbTRUV=BANCO_TRUV", "dtbPadrao=DB_Padrao",
-                                     "dtbKERNO=DB_KERNO"}));
+        QCOMPARE(names,
+                 (QStringList{"dtbTRUV=BANCO_TRUV", "dtbPadrao=DB_Padrao", "dtbKERNO=DB_KERNO"}));
     }
 
     void damagedFilesGiveTheDriverMessage_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("fragment");
         QTest::newRow("not a database") << QByteArray(4096, 'x') << "not a database";
-        QTest::newRow("truncated header") << QByteArray("SQLite format 3\0garbage", 24)
-                                          << "database";
+        QTest::newRow("truncated header")
+            << QByteArray("SQLite format 3\0garbage", 24) << "database";
     }
     void damagedFilesGiveTheDriverMessage() {
         QFETCH(QByteArray, content);

@@ -35,7 +35,7 @@ class TestConsole : public QObject {
     QTemporaryDir dir;
     QString settings;
 
-private slots:
+  private slots:
     void initTestCase() {
         applyRegionalSettings();
         settings = test::writeSettingsFile(dir.path());

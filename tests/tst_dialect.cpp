@@ -321,7 +321,7 @@ struct Result {
 
 // An in-memory database with the server's functions, the fixture and the address base.
 class DialectDatabase {
-public:
+  public:
     DialectDatabase() : name_(QStringLiteral("dialect-%1").arg(++counter_)) {
         db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
         db_.setDatabaseName(QStringLiteral(":memory:"));
@@ -377,7 +377,7 @@ public:
         return result.rows.isEmpty() ? QStringLiteral("<no row>") : result.rows.front();
     }
 
-private:
+  private:
     [[noreturn]] static void fail(const QSqlQuery& query, const QString& sql) {
         throw std::runtime_error(
             QStringLiteral("%1 [%2]").arg(query.lastError().databaseText(), sql).toStdString());

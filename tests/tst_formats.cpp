@@ -9,7 +9,7 @@ using namespace orbadil;
 class TestFormats : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() {
         // Whatever the machine says, the program's formats win.
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));

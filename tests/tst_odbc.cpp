@@ -14,7 +14,7 @@ using namespace orbadil;
 class TestOdbc : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void initTestCase() {
         if (!QSqlDatabase::isDriverAvailable("QODBC")) QSKIP("Qt ODBC driver missing");
     }
@@ -25,15 +25,16 @@ private slots:
         QVERIFY2(QFileInfo::exists(extension), qPrintable(extension));
         // The schema comes from the program's own code over the embedded path first.
         test::TestDatabases embedded;
-        embedded.exec("insert into proprietario (Nome, Num_CPF_CNPJ) values ('JOSÉ DA SILVA', "
-                      "'11144477735')");
+        embedded.exec(
+            "insert into proprietario (Nome, Num_CPF_CNPJ) values ('JOSÉ DA SILVA', "
+            "'11144477735')");
 
         Settings settings = embedded.settings();
         auto& main = settings.connections[0];
         main.kind = ConnectionSettings::Kind::Odbc;
         main.dialect = ConnectionSettings::Dialect::Sqlite;
-        main.connectionString = QStringLiteral("DRIVER=SQLite3;Database=%1;LoadExt=%2")
-                                    .arg(main.database, extension);
+        main.connectionString =
+            QStringLiteral("DRIVER=SQLite3;Database=%1;LoadExt=%2").arg(main.database, extension);
         db::Connections odbc(settings);
         db::Query query;
         query.add(" select top 1 cast(Id_Proprietario as varchar) + ' - ' + upper(Nome) as nome ");

@@ -12,12 +12,13 @@ using namespace orbadil;
 class TestQuery : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void linesParametersAndFieldsByName() {
         test::TestDatabases dbs;
-        dbs.exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status, Inserido_Em)"
-                 " values (1, 'Centro', 'ATIVO', '2026-03-05 14:30:00'),"
-                 " (2, 'Norte', 'INATIVO', '2026-03-06 08:00:00')");
+        dbs.exec(
+            "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome, Ind_Status, Inserido_Em)"
+            " values (1, 'Centro', 'ATIVO', '2026-03-05 14:30:00'),"
+            " (2, 'Norte', 'INATIVO', '2026-03-06 08:00:00')");
         db::Query query(QStringLiteral("Banco_TRUV"));
         query.add(" select Id_Unidade_Trabalho, upper(Nome) as nome, Inserido_Em ");
         query.add(" from unidade_trabalho ");
@@ -108,7 +109,8 @@ private slots:
         test::TestDatabases dbs;
         QCOMPARE(db::nextKeyNewest("Unidade_trabalho", "Id_Unidade_trabalho"), 1);
         QCOMPARE(db::nextKeyMax("form", "Id_form"), 1);
-        dbs.exec("insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (4, 'A'), (9, 'B')");
+        dbs.exec(
+            "insert into unidade_trabalho (Id_Unidade_Trabalho, Nome) values (4, 'A'), (9, 'B')");
         dbs.exec("insert into form (Id_Form, Nome) values (12, 'X'), (3, 'Y')");
         QCOMPARE(db::nextKeyNewest("Unidade_trabalho", "Id_Unidade_trabalho"), 10);
         QCOMPARE(db::nextKeyMax("form", "Id_form"), 13);
@@ -127,10 +129,11 @@ private slots:
             QVERIFY(foreign.exec("insert into proprietario (Nome) values ('JOAO')"));
         }
         QCOMPARE(db::lastAssignedKey(), mine);
-        QCOMPARE(dbs.scalar(QStringLiteral("select Nome from proprietario where Id_Proprietario = %1")
-                                .arg(mine))
-                     .toString(),
-                 QStringLiteral("MARIA"));
+        QCOMPARE(
+            dbs.scalar(QStringLiteral("select Nome from proprietario where Id_Proprietario = %1")
+                           .arg(mine))
+                .toString(),
+            QStringLiteral("MARIA"));
         QCOMPARE(dbs.scalar("select count(*) from proprietario").toInt(), 2);
     }
 

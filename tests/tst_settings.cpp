@@ -18,7 +18,7 @@ class TestSettings : public QObject {
         return path;
     }
 
-private slots:
+  private slots:
     void readsEveryConnectionAndTheMail() {
         const QString path = write(QStringLiteral(
             "[BANCO_TRUV]\nKind=odbc\nConnectionString=DSN=TRUV_ODBC\nUser=truv\nPassword=s3\n"
@@ -51,8 +51,8 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::newRow("unknown kind") << "[BANCO_TRUV]\nKind=oracle\nDatabase=a.db\n"
                                       << "BANCO_TRUV/Kind";
-        QTest::newRow("unknown dialect")
-            << "[BANCO_TRUV]\nDatabase=a.db\nDialect=mysql\n" << "BANCO_TRUV/Dialect";
+        QTest::newRow("unknown dialect") << "[BANCO_TRUV]\nDatabase=a.db\nDialect=mysql\n"
+                                         << "BANCO_TRUV/Dialect";
         QTest::newRow("sqlite without file") << "[DB_Padrao]\nKind=sqlite\n"
                                              << "BANCO_TRUV/Database";
         QTest::newRow("odbc without connection")
@@ -89,8 +89,9 @@ private slots:
     }
 
     void environmentVariableNamesTheFile() {
-        const QString path = write(QStringLiteral(
-            "[BANCO_TRUV]\nDatabase=x.db\n[DB_Padrao]\nDatabase=y.db\n[DB_KERNO]\nDatabase=z.db\n"));
+        const QString path =
+            write(QStringLiteral("[BANCO_TRUV]\nDatabase=x.db\n[DB_Padrao]\nDatabase=y.db\n[DB_"
+                                 "KERNO]\nDatabase=z.db\n"));
         qputenv(kSettingsVariable, path.toUtf8());
         const Settings s = locateSettings();
         qunsetenv(kSettingsVariable);

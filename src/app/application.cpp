@@ -5,10 +5,10 @@
 
 #include "app/tdtmprincipal.h"
 #include "app/tfrmmenuprincipal.h"
+#include "common/error.h"
 #include "common/formats.h"
 #include "common/messages.h"
 #include "common/settings.h"
-#include "common/error.h"
 
 namespace orbadil::app {
 

@@ -8,7 +8,7 @@ namespace orbadil::app {
 // text, as it would with an unhandled exception in an event handler.
 class Application : public QApplication {
     Q_OBJECT
-public:
+  public:
     Application(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

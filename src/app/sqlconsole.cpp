@@ -78,8 +78,8 @@ QStringList readBatches(QTextStream& in) {
 int runSqlConsole(const QStringList& arguments, QTextStream& in, QTextStream& out,
                   QTextStream& err) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Executa instruções no dialeto do servidor pelas conexões do Orbadil."));
+    parser.setApplicationDescription(
+        QStringLiteral("Executa instruções no dialeto do servidor pelas conexões do Orbadil."));
     parser.addHelpOption();
     parser.addOption({QStringLiteral("settings"), QStringLiteral("Arquivo de configuração."),
                       QStringLiteral("FILE")});

@@ -12,11 +12,11 @@ namespace orbadil::app {
 class DatabaseComponent : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString databaseName READ databaseName CONSTANT)
-public:
+  public:
     DatabaseComponent(const QString& objectName, QString logicalName, QObject* parent);
     const QString& databaseName() const { return logicalName_; }
 
-private:
+  private:
     QString logicalName_;
 };
 
@@ -24,7 +24,7 @@ private:
 // main database, the address base and the zoonosis database, in that order.
 class TdtmPrincipal : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit TdtmPrincipal(Settings settings, QObject* parent = nullptr);
     ~TdtmPrincipal() override;
 
@@ -34,7 +34,7 @@ public:
 
     db::Connections& connections() { return *connections_; }
 
-private:
+  private:
     std::unique_ptr<db::Connections> connections_;
 };
 

@@ -9,11 +9,11 @@ namespace orbadil::app {
 // The multiple-document frame every screen opens in.
 class TfrmMenuPrincipal : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit TfrmMenuPrincipal(QWidget* parent = nullptr);
     QMdiArea* mdiArea() const { return mdiArea_; }
 
-private:
+  private:
     QMdiArea* mdiArea_;
 };
 

@@ -4,7 +4,9 @@
 
 namespace orbadil {
 
-QString applicationTitle() { return QStringLiteral("Orbadil "); }
+QString applicationTitle() {
+    return QStringLiteral("Orbadil ");
+}
 
 void applyRegionalSettings() {
     // pt_BR gives dd/MM/yyyy and the decimal comma to every widget that asks the locale.

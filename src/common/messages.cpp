@@ -25,7 +25,9 @@ MessageService& MessageService::current() {
     return installed ? *installed : dialogs;
 }
 
-void MessageService::install(MessageService* service) { installed = service; }
+void MessageService::install(MessageService* service) {
+    installed = service;
+}
 
 QString messageText(const QString& text) {
     QString out = text;

@@ -7,7 +7,7 @@ namespace orbadil {
 // Every message box of the program goes through the current service; tests install a
 // scripted one that records the messages and answers the questions.
 class MessageService {
-public:
+  public:
     virtual ~MessageService() = default;
     virtual void information(const QString& text) = 0;
     virtual void error(const QString& text) = 0;
@@ -24,7 +24,7 @@ QString messageText(const QString& text);
 
 // The standard boxes, captioned with the application title.
 class DialogMessageService : public MessageService {
-public:
+  public:
     void information(const QString& text) override;
     void error(const QString& text) override;
     void warning(const QString& text) override;

@@ -39,14 +39,15 @@ ConnectionSettings::Kind readKind(QSettings& ini, const QString& key) {
     const QString text = ini.value(key, QStringLiteral("sqlite")).toString().trimmed().toLower();
     if (text == u"sqlite") return ConnectionSettings::Kind::Sqlite;
     if (text == u"odbc") return ConnectionSettings::Kind::Odbc;
-    throw SettingsError(fault(ini.fileName(), key,
-                              QStringLiteral("valor \"%1\" inválido; use sqlite ou odbc.").arg(text)));
+    throw SettingsError(
+        fault(ini.fileName(), key,
+              QStringLiteral("valor \"%1\" inválido; use sqlite ou odbc.").arg(text)));
 }
 
 ConnectionSettings::Dialect readDialect(QSettings& ini, const QString& key,
                                         ConnectionSettings::Kind kind) {
     const auto fallback = kind == ConnectionSettings::Kind::Sqlite ? QStringLiteral("sqlite")
-                                                                    : QStringLiteral("sqlserver");
+                                                                   : QStringLiteral("sqlserver");
     const QString text = ini.value(key, fallback).toString().trimmed().toLower();
     if (text == u"sqlite") return ConnectionSettings::Dialect::Sqlite;
     if (text == u"sqlserver") return ConnectionSettings::Dialect::SqlServer;
@@ -66,9 +67,11 @@ ConnectionSettings readConnection(QSettings& ini, const Defaults& defaults) {
     const QString group = c.logicalName + u'/';
     c.kind = readKind(ini, group + QStringLiteral("Kind"));
     c.dialect = readDialect(ini, group + QStringLiteral("Dialect"), c.kind);
-    c.database = resolvedPath(ini.fileName(), ini.value(group + QStringLiteral("Database")).toString().trimmed());
+    c.database = resolvedPath(ini.fileName(),
+                              ini.value(group + QStringLiteral("Database")).toString().trimmed());
     c.connectionString = ini.value(group + QStringLiteral("ConnectionString")).toString().trimmed();
-    c.catalog = ini.value(group + QStringLiteral("Catalog"), QString::fromLatin1(defaults.catalog)).toString();
+    c.catalog = ini.value(group + QStringLiteral("Catalog"), QString::fromLatin1(defaults.catalog))
+                    .toString();
     c.user = ini.value(group + QStringLiteral("User")).toString();
     c.password = ini.value(group + QStringLiteral("Password")).toString();
     c.serverName = ini.value(group + QStringLiteral("ServerName")).toString();
@@ -89,8 +92,8 @@ MailSettings readMail(QSettings& ini) {
     bool ok = true;
     m.port = ini.value(QStringLiteral("Mail/Port"), 25).toInt(&ok);
     if (!ok || m.port <= 0 || m.port > 65535)
-        throw SettingsError(fault(ini.fileName(), QStringLiteral("Mail/Port"),
-                                  QStringLiteral("porta inválida.")));
+        throw SettingsError(
+            fault(ini.fileName(), QStringLiteral("Mail/Port"), QStringLiteral("porta inválida.")));
     m.clientId = ini.value(QStringLiteral("Mail/ClientId")).toString();
     m.user = ini.value(QStringLiteral("Mail/User")).toString();
     m.password = ini.value(QStringLiteral("Mail/Password")).toString();
@@ -146,8 +149,8 @@ Settings embeddedSettings(const QString& dataFolder) {
 Settings locateSettings() {
     const QString named = qEnvironmentVariable(kSettingsVariable);
     if (!named.isEmpty()) return loadSettings(named);
-    const QString config =
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/orbadil.ini");
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) +
+                           QStringLiteral("/orbadil.ini");
     if (QFileInfo::exists(config)) return loadSettings(config);
     return embeddedSettings(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }

@@ -9,7 +9,7 @@ namespace orbadil {
 
 // A settings file that cannot be used. The message names the file and the key.
 class SettingsError : public Error {
-public:
+  public:
     using Error::Error;
 };
 
@@ -42,7 +42,7 @@ struct MailSettings {
 };
 
 struct Settings {
-    QString file;  // empty for the embedded default
+    QString file;                           // empty for the embedded default
     QList<ConnectionSettings> connections;  // in opening order
     MailSettings mail;
 

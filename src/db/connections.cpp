@@ -1,12 +1,12 @@
 #include "db/connections.h"
 
+#include <sqlite3.h>
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
-#include <sqlite3.h>
 
 #include "db/dberror.h"
 #include "db/dialect/sqlfunctions.h"
@@ -108,7 +108,9 @@ Connections& Connections::current() {
     return *currentInstance;
 }
 
-bool Connections::hasCurrent() { return currentInstance != nullptr; }
+bool Connections::hasCurrent() {
+    return currentInstance != nullptr;
+}
 
 Connections::Entry& Connections::entry(const QString& logicalName) {
     return const_cast<Entry&>(std::as_const(*this).entry(logicalName));

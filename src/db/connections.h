@@ -13,7 +13,7 @@ namespace orbadil::db {
 // Owns the program's named connections for the whole run. Queries find theirs by logical
 // name, without regard to case. One instance is current at a time; queries use it.
 class Connections {
-public:
+  public:
     explicit Connections(Settings settings);
     ~Connections();
     Connections(const Connections&) = delete;
@@ -45,7 +45,7 @@ public:
 
     static QString mainConnection() { return QStringLiteral("BANCO_TRUV"); }
 
-private:
+  private:
     struct Entry;
     Entry& entry(const QString& logicalName);
     const Entry& entry(const QString& logicalName) const;

@@ -32,7 +32,9 @@ QString toStoredText(const QDateTime& value) {
     return value.toString(QString::fromLatin1(kStoredDateTimeFormat));
 }
 
-QString toStoredText(const QDate& value) { return toStoredText(QDateTime(value, QTime(0, 0))); }
+QString toStoredText(const QDate& value) {
+    return toStoredText(QDateTime(value, QTime(0, 0)));
+}
 
 std::optional<QDateTime> fromStoredText(QStringView text) {
     static const QRegularExpression pattern(QStringLiteral(

@@ -6,7 +6,7 @@ namespace orbadil::db {
 
 // A statement or connection that failed. The message is the driver's own text.
 class DbError : public Error {
-public:
+  public:
     using Error::Error;
 };
 

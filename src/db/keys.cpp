@@ -31,7 +31,8 @@ int nextKeyMax(const QString& table, const QString& keyColumn, const QString& co
 int lastAssignedKey(const QString& connection) {
     Connections& connections = Connections::current();
     QSqlDatabase db = connections.database(connection);
-    const bool sqlite = connections.settings(connection).dialect == ConnectionSettings::Dialect::Sqlite;
+    const bool sqlite =
+        connections.settings(connection).dialect == ConnectionSettings::Dialect::Sqlite;
     QSqlQuery query(db);
     // @@IDENTITY belongs to the session, unlike a "top 1 ... desc" read of the table.
     if (!query.exec(sqlite ? QStringLiteral("select last_insert_rowid()")

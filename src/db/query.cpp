@@ -1,9 +1,9 @@
 #include "db/query.h"
 
+#include <sqlite3.h>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QSqlResult>
-#include <sqlite3.h>
 
 #include "db/datetext.h"
 #include "db/dberror.h"
@@ -91,9 +91,13 @@ void Query::setParam(const QString& name, const QVariant& value) {
     params_.insert(parameterKey(name), Param{bare, value});
 }
 
-void Query::open() { execute(true); }
+void Query::open() {
+    execute(true);
+}
 
-void Query::exec() { execute(false); }
+void Query::exec() {
+    execute(false);
+}
 
 bool Query::run() {
     execute(false);
@@ -144,7 +148,8 @@ void Query::runStatement(QSqlDatabase& db, const QString& sql, const QStringList
         for (const auto& name : parameters) {
             const auto found = params_.constFind(parameterKey(name));
             if (found == params_.constEnd()) {
-                if (sqliteDialect) throw DbError(QStringLiteral("Parâmetro sem valor: %1").arg(name));
+                if (sqliteDialect)
+                    throw DbError(QStringLiteral("Parâmetro sem valor: %1").arg(name));
                 continue;
             }
             query.bindValue(u':' + name, sqliteDialect ? forSqlite(found->value) : found->value);
@@ -260,14 +265,24 @@ bool Query::isDateTimeColumn(int column) const {
     return column >= 0 && column < dateTimeColumns_.size() && dateTimeColumns_[column];
 }
 
-QVariant Query::value(const QString& field) const { return value(column(field)); }
+QVariant Query::value(const QString& field) const {
+    return value(column(field));
+}
 
-QString Query::text(const QString& field) const { return value(field).toString(); }
+QString Query::text(const QString& field) const {
+    return value(field).toString();
+}
 
-int Query::integer(const QString& field) const { return value(field).toInt(); }
+int Query::integer(const QString& field) const {
+    return value(field).toInt();
+}
 
-double Query::number(const QString& field) const { return value(field).toDouble(); }
+double Query::number(const QString& field) const {
+    return value(field).toDouble();
+}
 
-QDateTime Query::dateTime(const QString& field) const { return toDateTime(value(field)); }
+QDateTime Query::dateTime(const QString& field) const {
+    return toDateTime(value(field));
+}
 
 }  // namespace orbadil::db

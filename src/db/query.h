@@ -16,7 +16,7 @@ namespace orbadil::db {
 // On a SQLite connection the text is rewritten from the server dialect before it runs.
 // Failures throw DbError with the driver's text.
 class Query {
-public:
+  public:
     explicit Query(QString connection = Connections::mainConnection());
 
     void clear();
@@ -56,7 +56,7 @@ public:
 
     int rowsAffected() const { return rowsAffected_; }
 
-private:
+  private:
     void execute(bool wantRows);
     void runStatement(QSqlDatabase& db, const QString& sql, const QStringList& parameters,
                       bool sqliteDialect);

@@ -13,7 +13,9 @@ QString escaped(QStringView text) {
     return out;
 }
 
-QString quoted(QStringView text) { return u'\'' + escaped(text) + u'\''; }
+QString quoted(QStringView text) {
+    return u'\'' + escaped(text) + u'\'';
+}
 
 bool isDigitsOnly(QStringView text) {
     if (text.isEmpty()) return false;

@@ -22,23 +22,35 @@ Settings TestDatabases::settings() const {
 void TestDatabases::exec(const QString& sql, const QString& connection) {
     QSqlQuery query(connections_->database(connection));
     if (!query.exec(sql))
-        throw std::runtime_error((query.lastError().text() + QStringLiteral(" in ") + sql).toStdString());
+        throw std::runtime_error(
+            (query.lastError().text() + QStringLiteral(" in ") + sql).toStdString());
 }
 
 QVariant TestDatabases::scalar(const QString& sql, const QString& connection) {
     QSqlQuery query(connections_->database(connection));
     if (!query.exec(sql) || !query.next())
-        throw std::runtime_error((query.lastError().text() + QStringLiteral(" in ") + sql).toStdString());
+        throw std::runtime_error(
+            (query.lastError().text() + QStringLiteral(" in ") + sql).toStdString());
     return query.value(0);
 }
 
-ScriptedMessages::ScriptedMessages() { MessageService::install(this); }
+ScriptedMessages::ScriptedMessages() {
+    MessageService::install(this);
+}
 
-ScriptedMessages::~ScriptedMessages() { MessageService::install(nullptr); }
+ScriptedMessages::~ScriptedMessages() {
+    MessageService::install(nullptr);
+}
 
-void ScriptedMessages::information(const QString& text) { messages << Message{"information", text}; }
-void ScriptedMessages::error(const QString& text) { messages << Message{"error", text}; }
-void ScriptedMessages::warning(const QString& text) { messages << Message{"warning", text}; }
+void ScriptedMessages::information(const QString& text) {
+    messages << Message{"information", text};
+}
+void ScriptedMessages::error(const QString& text) {
+    messages << Message{"error", text};
+}
+void ScriptedMessages::warning(const QString& text) {
+    messages << Message{"warning", text};
+}
 
 bool ScriptedMessages::confirm(const QString& text) {
     messages << Message{"confirm", text};

@@ -13,7 +13,7 @@ namespace orbadil::test {
 // Fresh SQLite databases in a temporary folder, created by the program's own schema code,
 // and the connections over them (current while the fixture lives).
 class TestDatabases {
-public:
+  public:
     explicit TestDatabases(bool demoData = false);
     ~TestDatabases();
 
@@ -24,7 +24,7 @@ public:
     void exec(const QString& sql, const QString& connection = QStringLiteral("BANCO_TRUV"));
     QVariant scalar(const QString& sql, const QString& connection = QStringLiteral("BANCO_TRUV"));
 
-private:
+  private:
     QTemporaryDir dir_;
     bool demoData_;
     std::unique_ptr<db::Connections> connections_;
@@ -32,7 +32,7 @@ private:
 
 // Records every message and answers each question from a script (Yes when it runs out).
 class ScriptedMessages : public MessageService {
-public:
+  public:
     ScriptedMessages();
     ~ScriptedMessages() override;
 

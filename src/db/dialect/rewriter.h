@@ -13,7 +13,7 @@ namespace orbadil::db {
 
 // A statement the rewriter cannot translate. The message names the construct.
 class DialectError : public Error {
-public:
+  public:
     using Error::Error;
 };
 
@@ -27,7 +27,7 @@ struct SqliteStatement {
 // Turns statements written in the server's dialect into SQLite statements with the server's
 // results. A batch may hold several statements; each comes out on its own.
 class SqliteRewriter {
-public:
+  public:
     // catalogs maps a catalog name, lower case, to the SQLite schema it lives in on this
     // connection ("padrao" -> "padrao", "zooanimais_dsv" -> "main").
     explicit SqliteRewriter(QHash<QString, QString> catalogs = {});
@@ -36,7 +36,7 @@ public:
     QList<SqliteStatement> rewrite(const QString& batch) const;
     QList<SqliteStatement> rewriteUncached(const QString& batch) const;
 
-private:
+  private:
     QHash<QString, QString> catalogs_;
     mutable QMutex cacheMutex_;
     mutable QCache<QString, QList<SqliteStatement>> cache_;

@@ -30,7 +30,7 @@ bool isHexDigit(QChar c) {
 }
 
 class Scanner {
-public:
+  public:
     explicit Scanner(QStringView text) : text_(text) {}
 
     QList<Token> run() {
@@ -40,7 +40,7 @@ public:
         return tokens;
     }
 
-private:
+  private:
     QChar at(qsizetype i) const { return i < text_.size() ? text_[i] : QChar(); }
 
     bool skipBlanksAndComments() {

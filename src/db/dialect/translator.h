@@ -22,7 +22,7 @@ QList<TokenRange> splitStatements(const QList<Token>& tokens);
 
 // Translates one statement of the server's dialect into SQLite.
 class StatementTranslator {
-public:
+  public:
     StatementTranslator(const QList<Token>& tokens, TokenRange range,
                         const QHash<QString, QString>& catalogs);
 
@@ -52,7 +52,7 @@ public:
         QString storedDate;  // a 'dd/mm/yyyy' literal written the way dates are stored
     };
 
-private:
+  private:
     using Kind = Piece::Kind;
 
     // One select, or selects joined by union, up to the end or its closing parenthesis.
