@@ -43,6 +43,13 @@ class TestOdbc : public QObject {
         query.open();
         QCOMPARE(query.text("nome"), QStringLiteral("1 - JOSÉ DA SILVA"));
         QCOMPARE(odbc.database("BANCO_TRUV").driverName(), QStringLiteral("QODBC"));
+
+        // The address base is reached by its three-part name over ODBC as well.
+        embedded.exec("insert into bairro (num_bair, nom_Bair) values (3, 'CENTRO')", "DB_Padrao");
+        db::Query district;
+        district.setSql(" select nom_bair from padrao..bairro where num_bair = 3 ");
+        district.open();
+        QCOMPARE(district.text("nom_bair"), QStringLiteral("CENTRO"));
     }
 };
 

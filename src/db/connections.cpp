@@ -80,7 +80,7 @@ Connections::Connections(Settings settings) : settings_(std::move(settings)) {
                                   e->qtName);
         if (c.dialect == ConnectionSettings::Dialect::Sqlite) {
             QHash<QString, QString> catalogs{{c.catalog.toLower(), QStringLiteral("main")}};
-            if (sqlite && c.logicalName == mainConnection())
+            if (c.logicalName == mainConnection())
                 for (const auto& other : settings_.connections)
                     if (other.logicalName != c.logicalName)
                         catalogs.insert(other.catalog.toLower(), other.catalog.toLower());
@@ -192,7 +192,10 @@ void Connections::openOdbc(Entry& e) {
     db.setUserName(e.settings.user);
     db.setPassword(e.settings.password);
     if (!db.open()) throw DbError(driverText(db.lastError()));
-    if (e.settings.dialect != ConnectionSettings::Dialect::SqlServer) return;
+    if (e.settings.dialect == ConnectionSettings::Dialect::Sqlite) {
+        attachSiblings(e);
+        return;
+    }
     // The statements write texts in double quotes and dates as dd/mm/yyyy, which ODBC's
     // session defaults would read as identifiers and as mm/dd/yyyy.
     try {
