@@ -24,11 +24,6 @@ namespace {
 
 Connections* currentInstance = nullptr;
 
-QString driverText(const QSqlError& error) {
-    const QString text = error.text().trimmed();
-    return text.isEmpty() ? QStringLiteral("Erro desconhecido do banco de dados.") : text;
-}
-
 void run(QSqlDatabase& db, const QString& sql) {
     QSqlQuery query(db);
     if (!query.exec(sql)) throw DbError(driverText(query.lastError()));

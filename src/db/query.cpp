@@ -35,13 +35,6 @@ QString folded(const QString& name) {
     return out.toLower();
 }
 
-QString driverText(const QSqlError& error, const QString& sql) {
-    QString text = error.text().trimmed();
-    if (text.isEmpty()) text = QStringLiteral("Erro desconhecido do banco de dados.");
-    Q_UNUSED(sql);
-    return text;
-}
-
 // SQLite keeps date-times as text; the column's declared type tells them from other text, so
 // they reach the program as QDateTime, as they do from the server.
 QList<bool> sqliteDateTimeColumns(const QSqlQuery& query) {
@@ -144,7 +137,7 @@ void Query::runStatement(QSqlDatabase& db, const QString& sql, const QStringList
             throw DbError(QStringLiteral("Parâmetro sem valor: %1").arg(parameters.first()));
         ok = query.exec(sql);
     } else {
-        if (!query.prepare(sql)) throw DbError(driverText(query.lastError(), sql));
+        if (!query.prepare(sql)) throw DbError(driverText(query.lastError()));
         for (const auto& name : parameters) {
             const auto found = params_.constFind(parameterKey(name));
             if (found == params_.constEnd()) {
@@ -156,7 +149,7 @@ void Query::runStatement(QSqlDatabase& db, const QString& sql, const QStringList
         }
         ok = query.exec();
     }
-    if (!ok) throw DbError(driverText(query.lastError(), sql));
+    if (!ok) throw DbError(driverText(query.lastError()));
     if (query.isSelect()) {
         // The batch's first result set is the one the caller reads.
         if (!result_) {
