@@ -10,6 +10,7 @@
 
 #include "db/dberror.h"
 #include "db/dialect/sqlfunctions.h"
+#include "db/quoting.h"
 #include "db/schema/schema.h"
 
 namespace orbadil::db {
@@ -53,12 +54,6 @@ void runAll(QSqlDatabase& db, const QStringList& statements) {
         throw;
     }
     if (!db.commit()) throw DbError(driverText(db.lastError()));
-}
-
-QString quotedLiteral(const QString& text) {
-    QString doubled = text;
-    doubled.replace(u'\'', QStringLiteral("''"));
-    return u'\'' + doubled + u'\'';
 }
 
 }  // namespace
@@ -177,7 +172,7 @@ void Connections::attachSiblings(Entry& e) {
         QSqlQuery query(db);
         // A missing address base must not keep the main database from opening.
         query.exec(QStringLiteral("ATTACH DATABASE %1 AS %2")
-                       .arg(quotedLiteral(s.database), s.catalog.toLower()));
+                       .arg(quoted(s.database), s.catalog.toLower()));
     }
 }
 
