@@ -1,9 +1,12 @@
 #include "app/application.h"
 
 #include <QLibraryInfo>
+#include <QScreen>
 #include <QTranslator>
 
+#include "app/processexit.h"
 #include "app/tdtmprincipal.h"
+#include "app/tfrmlogin_2.h"
 #include "app/tfrmmenuprincipal.h"
 #include "common/error.h"
 #include "common/formats.h"
@@ -54,6 +57,13 @@ int run(int argc, char** argv) {
     TdtmPrincipal holder(std::move(settings));
     holder.DataModuleCreate();
     TfrmMenuPrincipal mainWindow;
+    {
+        TfrmLogin_2 login;
+        login.exec();
+    }
+    if (processEnding()) return processExitCode();
+    // Without a window manager "maximised" alone would keep the default size.
+    mainWindow.setGeometry(mainWindow.screen()->availableGeometry());
     mainWindow.showMaximized();
     return app.exec();
 }

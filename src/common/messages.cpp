@@ -12,11 +12,14 @@ MessageService* installed = nullptr;
 
 QMessageBox::StandardButton show(QMessageBox::Icon icon, const QString& text,
                                  QMessageBox::StandardButtons buttons) {
-    QMessageBox box(icon, applicationTitle(), messageText(text), buttons,
-                    QApplication::activeWindow());
+    QWidget* owner = QApplication::activeWindow();
+    QMessageBox box(icon, applicationTitle(), messageText(text), buttons, owner);
     box.setAccessibleName(applicationTitle());
     box.setAccessibleDescription(messageText(text));
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    // Give the keyboard back to the window the box came from, with or without a window manager.
+    if (owner) owner->activateWindow();
+    return answer;
 }
 }  // namespace
 

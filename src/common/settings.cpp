@@ -138,7 +138,7 @@ Settings embeddedSettings(const QString& dataFolder) {
         c.logicalName = QString::fromLatin1(d.logicalName);
         c.catalog = QString::fromLatin1(d.catalog);
         c.database = QDir(dataFolder).filePath(QString::fromLatin1(d.file));
-        c.serverName = QStringLiteral("LOCAL (embutido)");
+        c.serverName = QStringLiteral("LOCAL");
         c.create = true;
         c.demoData = true;
         settings.connections << c;

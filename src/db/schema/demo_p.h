@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/password.h"
+
 namespace orbadil::db::schema::detail::demo {
 
 // Keys that several parts of the demo refer to.
@@ -59,7 +61,5 @@ QStringList zoonosisData(const Calendar& calendar);
 // The eleven (fourteen) digits of a CPF (CNPJ) whose first nine (twelve) are given.
 QString withCpfCheckDigits(const QString& base);
 QString withCnpjCheckDigits(const QString& base);
-// SHA-512 of the trimmed password as 128 lowercase hex digits, as sign-in computes it.
-QString passwordDigest(const QString& password);
 
 }  // namespace orbadil::db::schema::detail::demo

@@ -3,7 +3,6 @@
 
 #include "db/datetext.h"
 
-#include <QCryptographicHash>
 #include <QTime>
 
 namespace orbadil::db::schema {
@@ -48,11 +47,6 @@ QString withCnpjCheckDigits(const QString& base) {
     digits += cnpjDigit(digits);
     digits += cnpjDigit(digits);
     return digits;
-}
-
-QString passwordDigest(const QString& password) {
-    return QString::fromLatin1(
-        QCryptographicHash::hash(password.trimmed().toUtf8(), QCryptographicHash::Sha512).toHex());
 }
 
 Calendar::Calendar(QDate today) : today_(today) {}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+
+namespace orbadil::app {
+
+// Ends the program at once, without asking and without closing screens one by one: the
+// event loops stop and start-up does not go on. Tests replace the handler to watch it.
+void endProcess(int exitCode = 0);
+bool processEnding();
+int processExitCode();
+
+using ProcessEndHandler = std::function<void(int exitCode)>;
+// Installs a handler in place of the default; an empty one restores the default.
+void setProcessEndHandler(ProcessEndHandler handler);
+
+}  // namespace orbadil::app
