@@ -70,6 +70,30 @@ class SignInTest : public QObject {
         db.reset();
     }
 
+    // What the web portal and the user screen store must match what sign-in computes.
+    void passwordDigest_data() {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("digest");
+        const QString abc = QStringLiteral(
+            "ddaf35a193617abacc417349ae20413112e6fa4e89a97ea20a9eeee64b55d39a2192992a274fc1a836ba3c"
+            "23a3feebbd454d4423643ce80e2a9ac94fa54ca49f");
+        QTest::newRow("published test vector") << "abc" << abc;
+        QTest::newRow("blanks around are removed") << " \tabc  " << abc;
+        QTest::newRow("empty")
+            << ""
+            << "cf83e1357eefb8bdf1542850d66d8007d620e4050b5715dc83f4a921d36ce9ce"
+               "47d0d13c5d85f2b0ff8318d2877eec2f63b931bd47417a81a538327af927da3e";
+        QTest::newRow("accented letters as UTF-8")
+            << QStringLiteral("senhá")
+            << "a1541bdad62a9d3e83f7caa75dfde0c712a6aa3c46918001dacd937816b1a56d98503f49da44082b48"
+               "429ff16eac9bd8912d7cd24be3910deafde487c37aed70";
+    }
+    void passwordDigest() {
+        QFETCH(QString, password);
+        QFETCH(QString, digest);
+        QCOMPARE(orbadil::passwordDigest(password), digest);
+    }
+
     void unitListShowsActiveUnitsWithNothingPicked() {
         QCOMPARE(entries("dblUnidade"),
                  (QStringList{QStringLiteral("1 - CENTRO DE CONTROLE"),
