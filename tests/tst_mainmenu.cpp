@@ -386,8 +386,12 @@ class MainMenuTest : public QObject {
         for (auto* frame : frames) QCOMPARE(frame->height(), area.height());
         QVERIFY(frames[0]->x() < frames[1]->x() && frames[1]->x() < frames[2]->x());
 
+        window->command(QStringLiteral("mnuTrocarSenha"))->trigger();
+        QMdiSubWindow* fixed = window->mdiArea()->subWindowList().last();
         window->command(QStringLiteral("mnuMinimizarTodas"))->trigger();
         for (auto* frame : frames) QVERIFY(frame->isMinimized());
+        QVERIFY(!fixed->isMinimized());
+        fixed->close();
         window->command(QStringLiteral("mnuRestaurarTodas"))->trigger();
         for (auto* frame : frames) QVERIFY(area.contains(frame->geometry()));
 

@@ -54,6 +54,11 @@ int run(int argc, char** argv) {
         MessageService::current().error(e.message());
         return 1;
     }
+    return startSession(std::move(settings));
+}
+
+int startSession(Settings settings) {
+    resetProcessEnd();
     TdtmPrincipal holder(std::move(settings));
     holder.DataModuleCreate();
     TfrmMenuPrincipal mainWindow;
@@ -65,7 +70,7 @@ int run(int argc, char** argv) {
     // Without a window manager "maximised" alone would keep the default size.
     mainWindow.setGeometry(mainWindow.screen()->availableGeometry());
     mainWindow.showMaximized();
-    return app.exec();
+    return QApplication::exec();
 }
 
 }  // namespace orbadil::app

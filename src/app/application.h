@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "common/settings.h"
+
 namespace orbadil::app {
 
 // A database error that no screen catches ends in the standard error box with the driver's
@@ -15,5 +17,9 @@ class Application : public QApplication {
 
 // The whole start-up sequence; returns the process exit code.
 int run(int argc, char** argv);
+
+// From the connection holder to the end of the event loop: connections, main window, the
+// modal sign-in, then the main window until the program ends. Needs the application object.
+int startSession(Settings settings);
 
 }  // namespace orbadil::app

@@ -29,6 +29,11 @@ int processExitCode() {
     return exitCode;
 }
 
+void resetProcessEnd() {
+    ending = false;
+    exitCode = 0;
+}
+
 void setProcessEndHandler(ProcessEndHandler newHandler) {
     handler = std::move(newHandler);
 }

@@ -9,6 +9,8 @@ namespace orbadil::app {
 void endProcess(int exitCode = 0);
 bool processEnding();
 int processExitCode();
+// Forgets an earlier end: a new session starts (once per process, but tests run several).
+void resetProcessEnd();
 
 using ProcessEndHandler = std::function<void(int exitCode)>;
 // Installs a handler in place of the default; an empty one restores the default.

@@ -259,8 +259,13 @@ void TfrmMenuPrincipal::tile(Qt::Orientation bands) {
     }
 }
 
+// A window without window controls stays: minimised, nothing could restore it.
 void TfrmMenuPrincipal::minimiseAll() {
-    for (QMdiSubWindow* window : mdiArea_->subWindowList()) window->showMinimized();
+    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+        const Qt::WindowFlags flags = window->windowFlags();
+        if (!(flags & Qt::CustomizeWindowHint) || (flags & Qt::WindowMinimizeButtonHint))
+            window->showMinimized();
+    }
 }
 
 // Lines the minimised windows up along the bottom edge.

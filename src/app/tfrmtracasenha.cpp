@@ -58,6 +58,7 @@ TfrmTracaSenha::TfrmTracaSenha(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(buttons);
+    layout->addStretch();
 
     connect(bmpOk, &QPushButton::clicked, this, [this] { reportErrors([this] { confirm(); }); });
     connect(bmpCancelar, &QPushButton::clicked, this, [this] { closeScreen(this); });
