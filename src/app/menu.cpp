@@ -173,10 +173,4 @@ std::span<const MenuEntry> mainMenu() {
     return kMenu;
 }
 
-const MenuEntry* menuEntry(const QString& name) {
-    for (const MenuEntry& entry : kMenu)
-        if (entry.name && name == QLatin1String(entry.name)) return &entry;
-    return nullptr;
-}
-
 }  // namespace orbadil::app

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QString>
 #include <span>
 
 #include "app/screenrights.h"
@@ -24,8 +23,5 @@ struct MenuEntry {
 
 // The whole menu of the main window.
 std::span<const MenuEntry> mainMenu();
-
-// The entry of a command by its objectName, or nullptr.
-const MenuEntry* menuEntry(const QString& name);
 
 }  // namespace orbadil::app
