@@ -63,9 +63,7 @@ QStringList allCommandsBut(const QStringList& hidden) {
 class MainMenuTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::TestDatabases> db;
-    std::unique_ptr<test::ShellFixture> shell;
-    std::unique_ptr<test::ScriptedMessages> messages;
+    std::unique_ptr<test::ShellTestBed> bed;
     std::unique_ptr<TfrmMenuPrincipal> window;
 
     void signedInAs(const QString& profile) {
@@ -97,10 +95,8 @@ class MainMenuTest : public QObject {
 
   private slots:
     void init() {
-        db = std::make_unique<test::TestDatabases>();
-        shell = std::make_unique<test::ShellFixture>();
-        messages = std::make_unique<test::ScriptedMessages>();
-        test::AccessRows rows(*db);
+        bed = std::make_unique<test::ShellTestBed>();
+        test::AccessRows rows(bed->db);
         rows.form(1, 1);
         rows.form(5, 8);
         rows.form(8, 8);
@@ -113,9 +109,7 @@ class MainMenuTest : public QObject {
     }
     void cleanup() {
         window.reset();
-        messages.reset();
-        shell.reset();
-        db.reset();
+        bed.reset();
     }
 
     void topLevelMenusInOrder() {
@@ -127,50 +121,44 @@ class MainMenuTest : public QObject {
     }
 
     void commandsCarryCaptionTagAndPlace_data() {
-        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("menu");
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("tag");
-        QTest::newRow("first") << "mnuUnidade"
-                               << "mnuSistema" << 0 << "001 - &Unidade de trabalho..." << 1;
-        QTest::newRow("exit") << "mnuSair"
-                              << "mnuSistema" << 7 << "&Sair" << -1;
-        QTest::newRow("private attendance")
-            << "mnuAtendimentoParticular"
-            << "mnuCadastros" << 2 << "008 - &Atendimento particular..." << 8;
-        QTest::newRow("submenu") << "mnuTabela"
-                                 << "mnuCadastros" << 4 << "Tabela" << -1;
-        QTest::newRow("map after the submenu")
-            << "mnuMapaDisponibilidade"
-            << "mnuCadastros" << 5 << "48 - Mapa disponibilidade" << 48;
-        QTest::newRow("auxiliary tables")
-            << "mnuTabelasAuxiliares"
-            << "mnuTabela" << 14 << "050-Tabelas auxiliares (Tavrimo)" << 50;
-        QTest::newRow("trailing blank kept")
-            << "mnuRelStatusAtendimento"
-            << "mnuRelatorios" << 10 << "033 - Tipo de &status para o atendimento... " << 33;
-        QTest::newRow("card printing")
-            << "mnuCarteirinha"
-            << "mnuRelatorios" << 19 << "041 - Impressão de carteira de identificação..." << 0;
-        QTest::newRow("annual agenda")
-            << "mnuAgendaAnual"
-            << "mnuRelatorios" << 27 << "052 - Agenda &anual da unidade..." << 0;
-        QTest::newRow("extractor")
-            << "mnuExtratorTabelas"
-            << "mnuUtilitario" << 5 << "049 - &Extrator de tabelas do sistema..." << 49;
-        QTest::newRow("close active") << "mnuFecharTodas"
-                                      << "mnuJanelas" << 6 << "Fechar todas" << -1;
-        QTest::newRow("manual") << "mnuManual"
-                                << "mnuAjuda" << 1 << "&Manual do sistema" << 0;
+        const auto row = [](const char* name, const char* command, const char* menu, int position,
+                            const char* caption, int tag) {
+            QTest::newRow(name) << QString::fromUtf8(command) << QString::fromUtf8(menu) << position
+                                << QString::fromUtf8(caption) << tag;
+        };
+        row("first", "mnuUnidade", "mnuSistema", 0, "001 - &Unidade de trabalho...", 1);
+        row("exit", "mnuSair", "mnuSistema", 7, "&Sair", -1);
+        row("private attendance", "mnuAtendimentoParticular", "mnuCadastros", 2,
+            "008 - &Atendimento particular...", 8);
+        row("submenu", "mnuTabela", "mnuCadastros", 4, "Tabela", -1);
+        row("map after the submenu", "mnuMapaDisponibilidade", "mnuCadastros", 5,
+            "48 - Mapa disponibilidade", 48);
+        row("auxiliary tables", "mnuTabelasAuxiliares", "mnuTabela", 14,
+            "050-Tabelas auxiliares (Tavrimo)", 50);
+        row("trailing blank kept", "mnuRelStatusAtendimento", "mnuRelatorios", 10,
+            "033 - Tipo de &status para o atendimento... ", 33);
+        row("card printing", "mnuCarteirinha", "mnuRelatorios", 19,
+            "041 - Impressão de carteira de identificação...", 0);
+        row("annual agenda", "mnuAgendaAnual", "mnuRelatorios", 27,
+            "052 - Agenda &anual da unidade...", 0);
+        row("extractor", "mnuExtratorTabelas", "mnuUtilitario", 5,
+            "049 - &Extrator de tabelas do sistema...", 49);
+        row("close active", "mnuFecharTodas", "mnuJanelas", 6, "Fechar todas", -1);
+        row("manual", "mnuManual", "mnuAjuda", 1, "&Manual do sistema", 0);
     }
+
     void commandsCarryCaptionTagAndPlace() {
-        QFETCH(QString, name);
+        QFETCH(QString, command);
         QFETCH(QString, menu);
         QFETCH(int, position);
         QFETCH(QString, caption);
         QFETCH(int, tag);
-        QAction* action = window->command(name);
+        QAction* action = window->command(command);
         QVERIFY(action);
         auto* parent = window->findChild<QMenu*>(menu);
         QVERIFY(parent);
@@ -207,12 +195,12 @@ class MainMenuTest : public QObject {
         window->actConfiguraMenu()->trigger();
         QCOMPARE(enabledCommands(), commandsTagged(-1));
         for (QAction* menu : window->menuBar()->actions()) QVERIFY(menu->isEnabled());
-        QVERIFY(shell->processEnds.isEmpty());
+        QVERIFY(bed->shell.processEnds.isEmpty());
     }
 
     // Only the row's existence counts, and the form's Tag is what is compared.
     void rowsEnableTheCommandsWithTheirFormsTag() {
-        test::AccessRows rows(*db);
+        test::AccessRows rows(bed->db);
         rows.right(7, 1, {"N", "N", "N", "N"});
         rows.right(7, 41, {"S", "S", "S", "S"});
         rows.right(7, 5, {"S", "S", "S", "S"});
@@ -227,7 +215,7 @@ class MainMenuTest : public QObject {
     }
 
     void reapplyingDisablesWhatTheNewProfileLacks() {
-        test::AccessRows rows(*db);
+        test::AccessRows rows(bed->db);
         rows.right(7, 1, {"S", "S", "S", "S"});
         signedInAs(QStringLiteral("1000"));
         window->actConfiguraMenu()->trigger();
@@ -252,19 +240,19 @@ class MainMenuTest : public QObject {
         QString* fields[] = {&s.user, &s.profile, &s.workUnit, &s.userName, &s.login};
         *fields[field] = QStringLiteral("  ");
         window->actConfiguraMenu()->trigger();
-        QCOMPARE(messages->texts(),
+        QCOMPARE(bed->messages.texts(),
                  QStringList{
                      QStringLiteral("Erro de autenticação de usuário.\rTente logar novamente.")});
-        QCOMPARE(messages->messages.first().kind, QStringLiteral("error"));
-        QCOMPARE(shell->processEnds, QList<int>{1});
+        QCOMPARE(bed->messages.messages.first().kind, QStringLiteral("error"));
+        QCOMPARE(bed->shell.processEnds, QList<int>{1});
     }
 
     void aFailingRightsStatementEndsTheProcess() {
-        db->exec(QStringLiteral("drop table form"));
+        bed->db.exec(QStringLiteral("drop table form"));
         signedInAs(QStringLiteral("7"));
         window->actConfiguraMenu()->trigger();
-        QCOMPARE(messages->texts().size(), 1);
-        QCOMPARE(shell->processEnds, QList<int>{1});
+        QCOMPARE(bed->messages.texts().size(), 1);
+        QCOMPARE(bed->shell.processEnds, QList<int>{1});
     }
 
     void statusPanels_data() {
@@ -302,7 +290,7 @@ class MainMenuTest : public QObject {
     void rightsHideOnlyWhatIsN() {
         QFETCH(QStringList, rights);
         QFETCH(QStringList, hidden);
-        test::AccessRows(*db).right(7, 1, rights);
+        test::AccessRows(bed->db).right(7, 1, rights);
         signedInAs(QStringLiteral("7"));
         QWidget* screen = open("mnuUnidade");
         QCOMPARE(shownCommands(screen), allCommandsBut(hidden));
@@ -332,7 +320,7 @@ class MainMenuTest : public QObject {
         QFETCH(QString, command);
         QFETCH(int, row);
         QFETCH(QStringList, hidden);
-        test::AccessRows rows(*db);
+        test::AccessRows rows(bed->db);
         rows.right(7, row, {"N", "N", "N", "N"});
         // The row of the command's own number must play no part.
         const int own = TfrmMenuPrincipal::tagOf(window->command(command));
@@ -348,11 +336,11 @@ class MainMenuTest : public QObject {
     void noRowOrAFailedReadHidesNothing() {
         signedInAs(QStringLiteral("7"));
         QCOMPARE(shownCommands(open("mnuUnidade")), allCommandsBut({}));
-        QVERIFY(messages->messages.isEmpty());
-        db->exec(QStringLiteral("drop table perfil_form"));
+        QVERIFY(bed->messages.messages.isEmpty());
+        bed->db.exec(QStringLiteral("drop table perfil_form"));
         QCOMPARE(shownCommands(open("mnuUnidade")), allCommandsBut({}));
-        QCOMPARE(messages->messages.size(), 1);
-        QCOMPARE(messages->messages.first().kind, QStringLiteral("error"));
+        QCOMPARE(bed->messages.messages.size(), 1);
+        QCOMPARE(bed->messages.messages.first().kind, QStringLiteral("error"));
     }
 
     void eachChoiceOpensANewWindow() {
@@ -364,7 +352,7 @@ class MainMenuTest : public QObject {
 
     void aCommandWithoutItsScreenSaysSo() {
         window->command(QStringLiteral("mnuAgenda"))->trigger();
-        QCOMPARE(messages->texts(),
+        QCOMPARE(bed->messages.texts(),
                  QStringList{QStringLiteral(
                      "A tela \"023 - Agenda\" ainda não está disponível nesta versão.")});
         QVERIFY(window->mdiArea()->subWindowList().isEmpty());
@@ -403,10 +391,10 @@ class MainMenuTest : public QObject {
     void exitAndClosingEndTheProgram() {
         signedInAs(QStringLiteral("1000"));
         window->command(QStringLiteral("mnuSair"))->trigger();
-        QCOMPARE(shell->processEnds, QList<int>{0});
+        QCOMPARE(bed->shell.processEnds, QList<int>{0});
         window->show();
         window->close();
-        QCOMPARE(shell->processEnds, (QList<int>{0, 0}));
+        QCOMPARE(bed->shell.processEnds, (QList<int>{0, 0}));
     }
 };
 

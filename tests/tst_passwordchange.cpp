@@ -34,9 +34,7 @@ QWidget* screenWithAppend(QWidget* parent) {
 class PasswordChangeTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::TestDatabases> db;
-    std::unique_ptr<test::ShellFixture> shell;
-    std::unique_ptr<test::ScriptedMessages> messages;
+    std::unique_ptr<test::ShellTestBed> bed;
 
     void type(TfrmTracaSenha& screen, const QString& current, const QString& next,
               const QString& confirmation) {
@@ -47,9 +45,9 @@ class PasswordChangeTest : public QObject {
     }
     void signInAs(const QString& user) { app::signInState().user = user; }
     QVariant stored(const char* column, int user) {
-        return db->scalar(QStringLiteral("select %1 from usuario where Id_Usuario = %2")
-                              .arg(QLatin1String(column))
-                              .arg(user));
+        return bed->db.scalar(QStringLiteral("select %1 from usuario where Id_Usuario = %2")
+                                  .arg(QLatin1String(column))
+                                  .arg(user));
     }
     // Signs in through a fresh dialog; true when it let the user in.
     bool signsIn(int user, const QString& password) {
@@ -61,10 +59,8 @@ class PasswordChangeTest : public QObject {
 
   private slots:
     void init() {
-        db = std::make_unique<test::TestDatabases>();
-        shell = std::make_unique<test::ShellFixture>();
-        messages = std::make_unique<test::ScriptedMessages>();
-        test::AccessRows rows(*db);
+        bed = std::make_unique<test::ShellTestBed>();
+        test::AccessRows rows(bed->db);
         rows.unit(2, QStringLiteral("Unidade Sul"));
         rows.profile(7, QStringLiteral("Atendente"));
         rows.profile(1000, QStringLiteral("Administrador"));
@@ -83,39 +79,26 @@ class PasswordChangeTest : public QObject {
         rows.user({11, 2, 1000, QStringLiteral("BRUNO"), QStringLiteral("BRUNO"),
                    QStringLiteral("SEGREDO")});
     }
-    void cleanup() {
-        messages.reset();
-        shell.reset();
-        db.reset();
-    }
+    void cleanup() { bed.reset(); }
 
     void refusedBeforeAskingTheDatabase_data() {
         QTest::addColumn<QString>("current");
         QTest::addColumn<QString>("next");
         QTest::addColumn<QString>("confirmation");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no current") << " "
-                                    << "NOVA"
-                                    << "NOVA"
-                                    << "Falta digitar a senha atual.";
-        QTest::newRow("no new") << "VELHA"
-                                << ""
-                                << "NOVA"
-                                << "Falta digitar a senha nova.";
-        QTest::newRow("no confirmation") << "VELHA"
-                                         << "NOVA"
-                                         << "  "
-                                         << "Falta digitar a confirmação da nova senha.";
-        QTest::newRow("confirmation differs")
-            << "VELHA"
-            << "NOVA"
-            << "NOVO"
-            << "A confirmação da senha não confere com a nova senha.";
-        QTest::newRow("wrong current") << "ERRADA"
-                                       << "NOVA"
-                                       << "NOVA"
-                                       << "Senha atual não confere.";
+        const auto row = [](const char* name, const char* current, const char* next,
+                            const char* confirmation, const char* message) {
+            QTest::newRow(name) << QString::fromUtf8(current) << QString::fromUtf8(next)
+                                << QString::fromUtf8(confirmation) << QString::fromUtf8(message);
+        };
+        row("no current", " ", "NOVA", "NOVA", "Falta digitar a senha atual.");
+        row("no new", "VELHA", "", "NOVA", "Falta digitar a senha nova.");
+        row("no confirmation", "VELHA", "NOVA", "  ", "Falta digitar a confirmação da nova senha.");
+        row("confirmation differs", "VELHA", "NOVA", "NOVO",
+            "A confirmação da senha não confere com a nova senha.");
+        row("wrong current", "ERRADA", "NOVA", "NOVA", "Senha atual não confere.");
     }
+
     void refusedBeforeAskingTheDatabase() {
         QFETCH(QString, current);
         QFETCH(QString, next);
@@ -125,8 +108,8 @@ class PasswordChangeTest : public QObject {
         signInAs(message == u"Senha atual não confere." ? QStringLiteral("10") : QString());
         TfrmTracaSenha screen;
         type(screen, current, next, confirmation);
-        QCOMPARE(messages->texts(), QStringList{message});
-        QCOMPARE(messages->messages.first().kind, QStringLiteral("information"));
+        QCOMPARE(bed->messages.texts(), QStringList{message});
+        QCOMPARE(bed->messages.messages.first().kind, QStringLiteral("information"));
         QCOMPARE(stored("Senha", 10).toString(), QStringLiteral("velha"));
     }
 
@@ -151,12 +134,13 @@ class PasswordChangeTest : public QObject {
         signInAs(QString::number(user));
         TfrmTracaSenha screen;
         type(screen, current, QStringLiteral(" NOVA1 "), QStringLiteral("NOVA1"));
-        QCOMPARE(messages->texts(), QStringList{QStringLiteral("Operação realizada com sucesso!")});
+        QCOMPARE(bed->messages.texts(),
+                 QStringList{QStringLiteral("Operação realizada com sucesso!")});
         QCOMPARE(stored("Senha", user).toString(), QStringLiteral("NOVA1"));
         QCOMPARE(stored("senha_crip", user).toString(), passwordDigest(QStringLiteral("NOVA1")));
         QVERIFY(screen.findChild<QLineEdit*>(QStringLiteral("mkeSenhaAtual"))->text() == current);
 
-        messages->messages.clear();
+        bed->messages.messages.clear();
         QVERIFY(!signsIn(user, current));
         QVERIFY(signsIn(user, QStringLiteral("NOVA1")));
     }
@@ -165,10 +149,11 @@ class PasswordChangeTest : public QObject {
         signInAs(QStringLiteral("10"));
         TfrmTracaSenha screen;
         type(screen, QStringLiteral("X' OR '1'='1"), QStringLiteral("A'B"), QStringLiteral("A'B"));
-        QCOMPARE(messages->texts(), QStringList{QStringLiteral("Senha atual não confere.")});
-        messages->messages.clear();
+        QCOMPARE(bed->messages.texts(), QStringList{QStringLiteral("Senha atual não confere.")});
+        bed->messages.messages.clear();
         type(screen, QStringLiteral("VELHA"), QStringLiteral("A'B"), QStringLiteral("A'B"));
-        QCOMPARE(messages->texts(), QStringList{QStringLiteral("Operação realizada com sucesso!")});
+        QCOMPARE(bed->messages.texts(),
+                 QStringList{QStringLiteral("Operação realizada com sucesso!")});
         QCOMPARE(stored("Senha", 10).toString(), QStringLiteral("A'B"));
         QCOMPARE(stored("Senha", 11).isNull(), true);
     }
@@ -214,7 +199,7 @@ class PasswordChangeTest : public QObject {
         window.command(QStringLiteral("mnuUnidade"))->trigger();
         auto* after = window.mdiArea()->subWindowList().last()->widget();
         QVERIFY(after->findChild<QAction*>(QStringLiteral("actAppend"))->isVisible());
-        QVERIFY(shell->processEnds.isEmpty());
+        QVERIFY(bed->shell.processEnds.isEmpty());
     }
 
     void sairInTheSwitchDialogEndsTheProgram() {
@@ -223,7 +208,7 @@ class PasswordChangeTest : public QObject {
         window.findChild<TfrmLogin_2*>()
             ->findChild<QPushButton*>(QStringLiteral("bmpSair"))
             ->click();
-        QCOMPARE(shell->processEnds, QList<int>{0});
+        QCOMPARE(bed->shell.processEnds, QList<int>{0});
     }
 
     void systemInformation() {

@@ -20,9 +20,7 @@ using app::TfrmLogin_2;
 class SignInTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::TestDatabases> db;
-    std::unique_ptr<test::ShellFixture> shell;
-    std::unique_ptr<test::ScriptedMessages> messages;
+    std::unique_ptr<test::ShellTestBed> bed;
     std::unique_ptr<TfrmLogin_2> dialog;
 
     template <typename T>
@@ -42,10 +40,8 @@ class SignInTest : public QObject {
 
   private slots:
     void init() {
-        db = std::make_unique<test::TestDatabases>();
-        shell = std::make_unique<test::ShellFixture>();
-        messages = std::make_unique<test::ScriptedMessages>();
-        test::AccessRows rows(*db);
+        bed = std::make_unique<test::ShellTestBed>();
+        test::AccessRows rows(bed->db);
         rows.unit(1, QStringLiteral("Centro de Controle"));
         rows.unit(2, QStringLiteral("Unidade Sul"));
         rows.unit(3, QStringLiteral("Unidade Móvel"), QStringLiteral("INATIVO"));
@@ -65,9 +61,7 @@ class SignInTest : public QObject {
     }
     void cleanup() {
         dialog.reset();
-        messages.reset();
-        shell.reset();
-        db.reset();
+        bed.reset();
     }
 
     // What the web portal and the user screen store must match what sign-in computes.
@@ -122,7 +116,7 @@ class SignInTest : public QObject {
 
     // Only users who may sign in at the picked unit are offered, in name order.
     void userListOffersOnlyEligibleUsers() {
-        test::AccessRows rows(*db);
+        test::AccessRows rows(bed->db);
         const auto add = [&](int id, const char* name, QVariant login, const char* blocked,
                              const char* inactive, const char* status) {
             rows.user({id, 2, 7, QString::fromUtf8(name), login, QStringLiteral("x"),
@@ -161,39 +155,21 @@ class SignInTest : public QObject {
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no unit") << ""
-                                 << ""
-                                 << "segredo"
-                                 << "Selecione a unidade de trabalho!";
-        QTest::newRow("no user") << "2"
-                                 << ""
-                                 << "segredo"
-                                 << "Selecione o usuário!";
-        QTest::newRow("unit without users") << "1"
-                                            << ""
-                                            << "segredo"
-                                            << "Selecione o usuário!";
-        QTest::newRow("blank password") << "2"
-                                        << "10"
-                                        << "   "
-                                        << "Falta digitar a senha!";
-        QTest::newRow("wrong password") << "2"
-                                        << "10"
-                                        << "errada"
-                                        << "Senha invalida!";
-        QTest::newRow("other case") << "2"
-                                    << "10"
-                                    << "SEGREDO"
-                                    << "Senha invalida!";
-        QTest::newRow("quote in password") << "2"
-                                           << "10"
-                                           << "x' or '1'='1"
-                                           << "Senha invalida!";
-        QTest::newRow("no digest stored") << "2"
-                                          << "12"
-                                          << "qualquer"
-                                          << "Senha invalida!";
+        const auto row = [](const char* name, const char* unit, const char* user,
+                            const char* password, const char* message) {
+            QTest::newRow(name) << QString::fromUtf8(unit) << QString::fromUtf8(user)
+                                << QString::fromUtf8(password) << QString::fromUtf8(message);
+        };
+        row("no unit", "", "", "segredo", "Selecione a unidade de trabalho!");
+        row("no user", "2", "", "segredo", "Selecione o usuário!");
+        row("unit without users", "1", "", "segredo", "Selecione o usuário!");
+        row("blank password", "2", "10", "   ", "Falta digitar a senha!");
+        row("wrong password", "2", "10", "errada", "Senha invalida!");
+        row("other case", "2", "10", "SEGREDO", "Senha invalida!");
+        row("quote in password", "2", "10", "x' or '1'='1", "Senha invalida!");
+        row("no digest stored", "2", "12", "qualquer", "Senha invalida!");
     }
+
     void refusals() {
         QFETCH(QString, unit);
         QFETCH(QString, user);
@@ -203,8 +179,8 @@ class SignInTest : public QObject {
         if (!user.isEmpty()) test::pick(child<QComboBox>("dblUsuario"), user);
         child<QLineEdit>("edtSenha")->setText(password);
         child<QPushButton>("bmpOK")->click();
-        QCOMPARE(messages->texts(), QStringList{message});
-        QCOMPARE(messages->messages.first().kind, QStringLiteral("information"));
+        QCOMPARE(bed->messages.texts(), QStringList{message});
+        QCOMPARE(bed->messages.messages.first().kind, QStringLiteral("information"));
         QVERIFY(dialog->isVisible());
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
         QVERIFY(app::signInState().user.isEmpty());
@@ -220,7 +196,7 @@ class SignInTest : public QObject {
     void blanksAroundThePasswordAreIgnored() {
         QFETCH(QString, typed);
         test::signIn(*dialog, QStringLiteral("2"), QStringLiteral("10"), typed);
-        QVERIFY(messages->messages.isEmpty());
+        QVERIFY(bed->messages.messages.isEmpty());
         QCOMPARE(app::signInState().user, QStringLiteral("10"));
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
     }
@@ -228,11 +204,11 @@ class SignInTest : public QObject {
     void theStatementChecksTheUnitAgain() {
         test::pick(child<QComboBox>("dblUnidade"), QStringLiteral("2"));
         test::pick(child<QComboBox>("dblUsuario"), QStringLiteral("10"));
-        db->exec(
+        bed->db.exec(
             QStringLiteral("update usuario set Id_Unidade_Trabalho = 1 where Id_Usuario = 10"));
         child<QLineEdit>("edtSenha")->setText(QStringLiteral("segredo"));
         child<QPushButton>("bmpOK")->click();
-        QCOMPARE(messages->texts(), QStringList{QStringLiteral("Senha invalida!")});
+        QCOMPARE(bed->messages.texts(), QStringList{QStringLiteral("Senha invalida!")});
         QVERIFY(app::signInState().user.isEmpty());
     }
 
@@ -254,11 +230,11 @@ class SignInTest : public QObject {
     void aFailingNameLookUpKeepsTheUserValues() {
         test::pick(child<QComboBox>("dblUnidade"), QStringLiteral("2"));
         test::pick(child<QComboBox>("dblUsuario"), QStringLiteral("10"));
-        db->exec(QStringLiteral("drop table perfil"));
+        bed->db.exec(QStringLiteral("drop table perfil"));
         child<QLineEdit>("edtSenha")->setText(QStringLiteral("segredo"));
         child<QPushButton>("bmpOK")->click();
-        QCOMPARE(messages->messages.size(), 1);
-        QCOMPARE(messages->messages.first().kind, QStringLiteral("error"));
+        QCOMPARE(bed->messages.messages.size(), 1);
+        QCOMPARE(bed->messages.messages.first().kind, QStringLiteral("error"));
         QCOMPARE(app::signInState().user, QStringLiteral("10"));
         QCOMPARE(app::signInState().unitName, QStringLiteral("Unidade Sul"));
         QVERIFY(app::signInState().profileName.isEmpty());
@@ -280,7 +256,7 @@ class SignInTest : public QObject {
             QTest::keyClick(from, Qt::Key_Return);
             QCOMPARE(QApplication::focusWidget(), to);
         }
-        QVERIFY(messages->messages.isEmpty());
+        QVERIFY(bed->messages.messages.isEmpty());
         QVERIFY(dialog->isVisible());
     }
 
@@ -288,18 +264,18 @@ class SignInTest : public QObject {
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
         dialog->close();
         QVERIFY(dialog->isVisible());
-        QVERIFY(shell->processEnds.isEmpty());
+        QVERIFY(bed->shell.processEnds.isEmpty());
         child<QPushButton>("bmpSair")->click();
-        QCOMPARE(shell->processEnds, QList<int>{0});
+        QCOMPARE(bed->shell.processEnds, QList<int>{0});
     }
 
     void anUnreachableDatabaseLeavesTheListEmpty() {
         dialog.reset();
-        db->exec(QStringLiteral("drop table unidade_trabalho"));
+        bed->db.exec(QStringLiteral("drop table unidade_trabalho"));
         openDialog();
         QVERIFY(entries("dblUnidade").isEmpty());
-        QCOMPARE(messages->messages.size(), 1);
-        QCOMPARE(messages->messages.first().kind, QStringLiteral("error"));
+        QCOMPARE(bed->messages.messages.size(), 1);
+        QCOMPARE(bed->messages.messages.first().kind, QStringLiteral("error"));
     }
 };
 

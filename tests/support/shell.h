@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "support/testdatabases.h"
+
 class QComboBox;
 
 namespace orbadil::app {
@@ -13,8 +15,6 @@ class TfrmLogin_2;
 
 namespace orbadil::test {
 
-class TestDatabases;
-
 // Records the process ends the program asks for instead of ending, and clears the sign-in
 // state and the booking hand-over before and after a test.
 class ShellFixture {
@@ -22,6 +22,13 @@ class ShellFixture {
     ShellFixture();
     ~ShellFixture();
     QList<int> processEnds;
+};
+
+// What a test of the shell needs: fresh databases, recorded messages and process ends.
+struct ShellTestBed {
+    TestDatabases db;
+    ShellFixture shell;
+    ScriptedMessages messages;
 };
 
 // Rows of the access tables, written straight into a fresh main database.
