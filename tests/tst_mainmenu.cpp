@@ -2,6 +2,7 @@
 // window commands and exit.
 
 #include <QAction>
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -386,6 +387,26 @@ class MainMenuTest : public QObject {
         window->mdiArea()->setActiveSubWindow(frames[1]);
         window->command(QStringLiteral("mnuFecharTodas"))->trigger();
         QTRY_COMPARE(window->mdiArea()->subWindowList().size(), 2);
+    }
+
+    void theWindowMenuListsTheOpenWindows() {
+        signedInAs(QStringLiteral("1000"));
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* menu = window->findChild<QMenu*>(QStringLiteral("mnuJanelas"));
+        const int commands = int(menu->actions().size());
+        open("mnuUnidade");
+        window->command(QStringLiteral("mnuTrocarSenha"))->trigger();
+        const auto frames = window->mdiArea()->subWindowList();
+        for (int shown = 0; shown < 2; ++shown) emit menu->aboutToShow();
+        const QList<QAction*> listed = menu->actions().mid(commands);
+        QCOMPARE(listed.size(), 3);  // a separator and the two windows
+        QCOMPARE(listed[1]->text(), QStringLiteral("&1 tela"));
+        QCOMPARE(listed[2]->text(), QStringLiteral("&2 004 - Troca de senha."));
+        QVERIFY(listed[2]->isChecked());
+        listed[1]->trigger();
+        QCOMPARE(window->mdiArea()->activeSubWindow(), frames[0]);
     }
 
     void exitAndClosingEndTheProgram() {

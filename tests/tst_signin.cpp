@@ -148,6 +148,10 @@ class SignInTest : public QObject {
         test::pick(child<QComboBox>("dblUsuario"), QStringLiteral("10"));
         QCOMPARE(child<QLabel>("pnlStatus0")->text(), QStringLiteral("10 - ZÉLIA PRADO"));
         QCOMPARE(child<QLabel>("pnlStatus1")->text(), QStringLiteral("ATENDENTE"));
+        // Another unit: the user picked before is no longer offered, nor shown.
+        test::pick(child<QComboBox>("dblUnidade"), QStringLiteral("1"));
+        QVERIFY(child<QLabel>("pnlStatus0")->text().isEmpty());
+        QVERIFY(child<QLabel>("pnlStatus1")->text().isEmpty());
     }
 
     void refusals_data() {

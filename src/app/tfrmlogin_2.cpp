@@ -172,6 +172,8 @@ void TfrmLogin_2::unitPicked() {
     if (unit.trimmed().isEmpty()) return;
     const QSignalBlocker quiet(dblUsuario);
     dblUsuario->clear();
+    status_->setText(0, QString());
+    status_->setText(1, QString());
     db::Query qryUsuario;
     qryUsuario.add(QStringLiteral(" select Id_Usuario, id_perfil, "));
     qryUsuario.add(QStringLiteral(" upper(Nome) as nome, Senha, senha_crip from usuario"));

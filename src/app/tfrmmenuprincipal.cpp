@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -81,6 +82,30 @@ void TfrmMenuPrincipal::buildMenu() {
         QAction* action = addEntry(entry, menus);
         action->setProperty(kTag, entry.tag);
         commands_ << action;
+    }
+    QMenu* windows = menus.value(QStringLiteral("mnuJanelas"));
+    connect(windows, &QMenu::aboutToShow, this, [this, windows] { listWindows(windows); });
+}
+
+// The open child windows under the window commands, the active one checked, so that the
+// keyboard reaches any of them.
+void TfrmMenuPrincipal::listWindows(QMenu* menu) {
+    qDeleteAll(windowList_);
+    windowList_.clear();
+    const QList<QMdiSubWindow*> frames = mdiArea_->subWindowList();
+    if (frames.isEmpty()) return;
+    windowList_ << menu->addSeparator();
+    for (int i = 0; i < frames.size(); ++i) {
+        QMdiSubWindow* frame = frames[i];
+        const QString prefix = i < 9 ? QStringLiteral("&%1 ").arg(i + 1) : QString();
+        QAction* item = menu->addAction(prefix + frame->windowTitle());
+        item->setCheckable(true);
+        item->setChecked(frame == mdiArea_->activeSubWindow());
+        connect(item, &QAction::triggered, frame, [this, frame] {
+            mdiArea_->setActiveSubWindow(frame);
+            if (frame->isMinimized()) frame->showNormal();
+        });
+        windowList_ << item;
     }
 }
 

@@ -42,6 +42,7 @@ class TfrmMenuPrincipal : public QMainWindow {
 
   private:
     void buildMenu();
+    void listWindows(QMenu* menu);
     QAction* addEntry(const MenuEntry& entry, QHash<QString, QMenu*>& menus);
     void connectCommand(QAction* action, const MenuEntry& entry);
     void configureMenu();
@@ -58,6 +59,7 @@ class TfrmMenuPrincipal : public QMainWindow {
     QMdiArea* mdiArea_;
     QAction* actConfiguraMenu_;
     QList<QAction*> commands_;
+    QList<QAction*> windowList_;  // the open windows, listed in "&Janelas"
     std::unique_ptr<StatusPanels> status_;
     ScreenRegistry screens_;
     bool shownOnce_ = false;
