@@ -56,10 +56,13 @@ TfrmMenuPrincipal::TfrmMenuPrincipal(QWidget* parent)
     buildMenu();
     registerProgramScreens(screens_);
     frmMenuPrincipal = this;
+    setChildWindowHost([this](QWidget* window) { place(window, Screen{}); });
 }
 
 TfrmMenuPrincipal::~TfrmMenuPrincipal() {
-    if (frmMenuPrincipal == this) frmMenuPrincipal = nullptr;
+    if (frmMenuPrincipal != this) return;
+    frmMenuPrincipal = nullptr;
+    setChildWindowHost({});
 }
 
 QString TfrmMenuPrincipal::statusText(int panel) const {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QValidator>
 
 namespace orbadil {
@@ -46,6 +47,11 @@ QPushButton* commandButton(const char* name, const QString& caption, QWidget* pa
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(true);
     return button;
+}
+
+void digitsOnly(QLineEdit* edit) {
+    static const QRegularExpression digits(QStringLiteral("[0-9]*"));
+    edit->setValidator(new QRegularExpressionValidator(digits, edit));
 }
 
 void forceUpperCase(QLineEdit* edit) {

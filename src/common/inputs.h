@@ -18,4 +18,7 @@ QPushButton* commandButton(const char* name, const QString& caption, QWidget* pa
 // Letters typed or pasted into the edit turn into capitals.
 void forceUpperCase(QLineEdit* edit);
 
+// The edit takes digits only.
+void digitsOnly(QLineEdit* edit);
+
 }  // namespace orbadil

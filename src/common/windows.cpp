@@ -22,4 +22,26 @@ void focusFirstControl(QWidget* screen) {
     screen->setFocus();
 }
 
+namespace {
+std::function<void(QWidget*)>& childWindowHost() {
+    static std::function<void(QWidget*)> host;
+    return host;
+}
+}  // namespace
+
+void showChildWindow(QWidget* window) {
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    if (childWindowHost()) {
+        childWindowHost()(window);
+        return;
+    }
+    window->setWindowFlag(Qt::Window);
+    window->show();
+    focusFirstControl(window);
+}
+
+void setChildWindowHost(std::function<void(QWidget*)> host) {
+    childWindowHost() = std::move(host);
+}
+
 }  // namespace orbadil

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QWidget;
 
 namespace orbadil {
@@ -9,5 +11,11 @@ void closeScreen(QWidget* screen);
 
 // Puts the focus into the first control of the screen that takes it by Tab.
 void focusFirstControl(QWidget* screen);
+
+// Shows a window that a screen opens (a search dialog) as a child window of the main window,
+// which installs the host; without one it becomes a window of its own. It is destroyed when
+// closed.
+void showChildWindow(QWidget* window);
+void setChildWindowHost(std::function<void(QWidget*)> host);
 
 }  // namespace orbadil

@@ -1,0 +1,14 @@
+#pragma once
+
+class QWidget;
+
+namespace orbadil::admin {
+
+// Listing REL025, the work units.
+class TfrmRelUnidade {
+  public:
+    // Reads the rows and shows the preview over the parent window.
+    static void preview(QWidget* parent, bool modal);
+};
+
+}  // namespace orbadil::admin

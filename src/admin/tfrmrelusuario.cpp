@@ -1,0 +1,7 @@
+#include "admin/tfrmrelusuario.h"
+
+namespace orbadil::admin {
+
+void TfrmRelUsuario::preview(QWidget*, bool) {}
+
+}  // namespace orbadil::admin

@@ -1,0 +1,41 @@
+#include "admin/tfrmusuarioconsultar.h"
+
+#include "admin/tfrmusuario.h"
+
+namespace orbadil::admin {
+
+namespace {
+SearchSpec makeSpec() {
+    SearchSpec s;
+    s.kind = SearchSpec::Kind::Filter;
+    s.statement = {
+        QStringLiteral("select id_usuario, nome, login, bloqueado, inativo from usuario ")};
+    s.nameStatement = {
+        QStringLiteral(" select id_usuario, nome, login, bloqueado, inativo from usuario ")};
+    s.codeCondition = QStringLiteral(" where id_usuario = ");
+    s.nameCondition = QStringLiteral(" where nome like '");
+    s.keyField = QStringLiteral("id_usuario");
+    s.nameField = QStringLiteral("nome");
+    s.columns = {{.title = QStringLiteral("Código"), .field = QStringLiteral("id_usuario")},
+                 {.title = QStringLiteral("Nome"), .field = QStringLiteral("nome")},
+                 {.title = QStringLiteral("Login"), .field = QStringLiteral("login")},
+                 {.title = QStringLiteral("Bloqueado"), .field = QStringLiteral("bloqueado")},
+                 {.title = QStringLiteral("Inativo"), .field = QStringLiteral("inativo")}};
+    s.missingMessage = QStringLiteral("Falta selecionar o campo ou o texto para a pesquisa. ");
+    s.notFoundMessage = QStringLiteral("Nenhum registro localizado!");
+    s.countInStatus = true;
+    s.load = [](const QString& key) {
+        if (auto* screen = latestWindow<TfrmUsuario>())
+            screen->showRows({QStringLiteral(" SELECT * FROM USUARIO "),
+                              QStringLiteral(" WHERE ID_USUARIO = ") + key});
+    };
+    return s;
+}
+}  // namespace
+
+TfrmUsuarioConsultar::TfrmUsuarioConsultar(QWidget* parent) : SearchDialog(makeSpec(), parent) {
+    setObjectName(QStringLiteral("frmUsuarioConsultar"));
+    start();
+}
+
+}  // namespace orbadil::admin
