@@ -101,14 +101,12 @@ QWidget* TfrmGrupo::buildRightsPage() {
     connect(cbbForm_Rel_, &QComboBox::currentIndexChanged, this,
             [this] { reportErrors([this] { loadPicker(); }); });
 
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(lblPerfil_);
     auto* form = new QFormLayout;
-    auto addRow = [&](const QString& caption, QWidget* field) {
-        auto* label = new QLabel(caption, page);
-        label->setBuddy(field);
-        form->addRow(label, field);
-    };
-    addRow(QStringLiteral("&Seleção:"), cbbForm_Rel_);
-    addRow(QStringLiteral("&Formulário / Relatório:"), dblFormulario_);
+    layout->addLayout(form);
+    addLabelledRow(form, QStringLiteral("&Seleção:"), cbbForm_Rel_);
+    addLabelledRow(form, QStringLiteral("&Formulário / Relatório:"), dblFormulario_);
 
     auto* checks = new QHBoxLayout;
     const QList<std::pair<const char*, QString>> boxes{
@@ -141,9 +139,6 @@ QWidget* TfrmGrupo::buildRightsPage() {
          QStringLiteral("Exclusão"), QStringLiteral("Impressão"), QStringLiteral("Descrição")});
     lvwFormulario_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(lblPerfil_);
-    layout->addLayout(form);
     layout->addLayout(checks);
     layout->addWidget(lvwFormulario_, 1);
     return page;

@@ -5,7 +5,6 @@
 #include "common/formats.h"
 #include "common/settings.h"
 #include "db/connections.h"
-#include "db/datetext.h"
 #include "db/dberror.h"
 #include "db/query.h"
 
@@ -14,23 +13,7 @@ namespace orbadil::app {
 namespace {
 
 QString cellText(const QVariant& value) {
-    if (value.isNull()) return {};
-    switch (value.typeId()) {
-        case QMetaType::Double:
-        case QMetaType::Float:
-            return formatDecimal(value.toDouble());
-        case QMetaType::QDateTime:
-            return formatDateTime(value.toDateTime());
-        case QMetaType::QDate:
-            return formatDate(value.toDate());
-        default:
-            break;
-    }
-    const QString text = value.toString();
-    // A date-time computed on SQLite (getdate(), max(...)) arrives as its stored text.
-    if (text.size() == 19 && text[4] == u'-' && text[7] == u'-' && text[10] == u' ')
-        if (auto when = db::fromStoredText(text)) return formatDateTime(*when);
-    QString flat = text;
+    QString flat = formatValue(value);
     flat.replace(u'\t', u' ').replace(u'\n', u' ').replace(u'\r', u' ');
     return flat;
 }

@@ -25,19 +25,6 @@ void FieldLink::write(const QVariant& value) {
     if (editable()) set_->setValue(field_, value);
 }
 
-QString displayText(const QVariant& value) {
-    switch (value.typeId()) {
-        case QMetaType::QDateTime:
-            return formatDateTime(value.toDateTime());
-        case QMetaType::QDate:
-            return formatDate(value.toDate());
-        case QMetaType::Double:
-            return formatDecimal(value.toDouble());
-        default:
-            return value.toString();
-    }
-}
-
 namespace {
 QVariant storedText(const QString& text) {
     return text.isEmpty() ? QVariant() : QVariant(text);
@@ -59,7 +46,7 @@ void DbEdit::bind(db::RecordSet* set, const QString& field, bool upperCase) {
 
 void DbEdit::refresh() {
     setReadOnly(!link_->editable());
-    const QString shown = orbadil::displayText(link_->value());
+    const QString shown = formatValue(link_->value());
     if (shown != text()) setText(shown);
 }
 
@@ -207,7 +194,7 @@ class DbGrid::Model : public QAbstractTableModel {
 
     QVariant data(const QModelIndex& index, int role) const override {
         const GridColumn& column = columns_[index.column()];
-        if (role == Qt::DisplayRole) return displayText(value(index.row(), index.column()));
+        if (role == Qt::DisplayRole) return formatValue(value(index.row(), index.column()));
         if (role == Qt::BackgroundRole) {
             if (index.column() == marked_) return QPalette().color(QPalette::ToolTipBase);
             if (marked_ >= 0) return QPalette().color(QPalette::Base);
@@ -258,6 +245,8 @@ DbGrid::DbGrid(QWidget* parent) : QTableView(parent) {
     setTabKeyNavigation(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setHighlightSections(false);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &DbGrid::titleClicked);
     connect(this, &QTableView::doubleClicked, this, &DbGrid::activated);
 }
@@ -267,6 +256,8 @@ void DbGrid::bind(db::RecordSet* set, const QList<GridColumn>& columns) {
     model_ = new Model(set, columns, this);
     setModel(model_);
     for (int i = 0; i < columns.size(); ++i) setColumnHidden(i, columns[i].hidden);
+    connect(model_, &QAbstractItemModel::modelReset, this, &DbGrid::fitColumns);
+    fitColumns();
     connect(set, &db::RecordSet::currentChanged, this, &DbGrid::followSet);
     connect(set, &db::RecordSet::rowsReset, this, &DbGrid::followSet);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -283,6 +274,14 @@ void DbGrid::bind(db::RecordSet* set, const QList<GridColumn>& columns) {
 const QList<GridColumn>& DbGrid::columns() const {
     static const QList<GridColumn> none;
     return model_ ? model_->columns() : none;
+}
+
+// Wide enough for titles and values, within reason: a long description stays on screen.
+void DbGrid::fitColumns() {
+    resizeColumnsToContents();
+    const int widest = fontMetrics().averageCharWidth() * 40;
+    for (int i = 0; i < model_->columnCount(); ++i)
+        if (columnWidth(i) > widest) setColumnWidth(i, widest);
 }
 
 void DbGrid::markColumn(int column) {

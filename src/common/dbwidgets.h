@@ -27,9 +27,6 @@ class FieldLink : public QObject {
     QString field_;
 };
 
-// The text shown for a stored value: dates as dd/mm/yyyy hh:mm:ss, decimals with a comma.
-QString displayText(const QVariant& value);
-
 class DbEdit : public QLineEdit {
   public:
     explicit DbEdit(QWidget* parent = nullptr);
@@ -126,6 +123,7 @@ class DbGrid : public QTableView {
 
   private:
     void followSet();
+    void fitColumns();
     class Model;
     Model* model_ = nullptr;
     QPointer<db::RecordSet> set_;

@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include "db/datetext.h"
+
 namespace orbadil {
 
 QString applicationTitle() {
@@ -44,6 +46,26 @@ std::optional<double> parseDecimal(const QString& text) {
     const double value = normal.toDouble(&ok);
     if (!ok || normal.isEmpty()) return std::nullopt;
     return value;
+}
+
+QString formatValue(const QVariant& value) {
+    if (value.isNull()) return {};
+    switch (value.typeId()) {
+        case QMetaType::Double:
+        case QMetaType::Float:
+            return formatDecimal(value.toDouble());
+        case QMetaType::QDateTime:
+            return formatDateTime(value.toDateTime());
+        case QMetaType::QDate:
+            return formatDate(value.toDate());
+        default:
+            break;
+    }
+    const QString text = value.toString();
+    // A date-time computed on SQLite (getdate(), max(...)) arrives as its stored text.
+    if (text.size() == 19 && text[4] == u'-' && text[7] == u'-' && text[10] == u' ')
+        if (auto when = db::fromStoredText(text)) return formatDateTime(*when);
+    return text;
 }
 
 }  // namespace orbadil

@@ -1,7 +1,9 @@
 #include "common/inputs.h"
 
 #include <QCoreApplication>
+#include <QFormLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -47,6 +49,12 @@ QPushButton* commandButton(const char* name, const QString& caption, QWidget* pa
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(true);
     return button;
+}
+
+void addLabelledRow(QFormLayout* form, const QString& caption, QWidget* field) {
+    auto* label = new QLabel(caption, form->parentWidget());
+    label->setBuddy(field);
+    form->addRow(label, field);
 }
 
 void digitsOnly(QLineEdit* edit) {

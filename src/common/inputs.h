@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QFormLayout;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -17,6 +18,10 @@ QPushButton* commandButton(const char* name, const QString& caption, QWidget* pa
 
 // Letters typed or pasted into the edit turn into capitals.
 void forceUpperCase(QLineEdit* edit);
+
+// A form row whose caption is the field's buddy, so its mnemonic jumps to the field and
+// assistive technology reads the caption as the field's name.
+void addLabelledRow(QFormLayout* form, const QString& caption, QWidget* field);
 
 // The edit takes digits only.
 void digitsOnly(QLineEdit* edit);

@@ -14,6 +14,7 @@
 
 #include "app/signinstate.h"
 #include "common/guard.h"
+#include "common/inputs.h"
 #include "common/messages.h"
 #include "common/statuspanels.h"
 #include "common/windows.h"
@@ -248,9 +249,7 @@ DbEdit* MaintenanceScreen::addKey(const QString& field, const char* name) {
 }
 
 void MaintenanceScreen::addRow(const QString& caption, QWidget* field, QFormLayout* into) {
-    auto* label = new QLabel(caption, this);
-    label->setBuddy(field);
-    (into ? into : form_)->addRow(label, field);
+    addLabelledRow(into ? into : form_, caption, field);
 }
 
 void MaintenanceScreen::setGridColumns(const QList<GridColumn>& columns) {

@@ -39,16 +39,11 @@ SearchDialog::SearchDialog(SearchSpec spec, QWidget* parent)
     grid_->setObjectName(QStringLiteral("dbgConsulta"));
     grid_->bind(query_, spec_.columns);
 
-    auto* form = new QFormLayout;
-    auto addRow = [&](const QString& caption, QWidget* field) {
-        auto* label = new QLabel(caption, this);
-        label->setBuddy(field);
-        form->addRow(label, field);
-    };
-    addRow(QStringLiteral("&Selecione:"), cbbCampo_);
-    addRow(QStringLiteral("&Texto:"), edtTexto_);
     auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
     layout->addLayout(form);
+    addLabelledRow(form, QStringLiteral("&Selecione:"), cbbCampo_);
+    addLabelledRow(form, QStringLiteral("&Texto:"), edtTexto_);
 
     if (spec_.kind == SearchSpec::Kind::Filter) {
         moveFocusOnEnter(cbbCampo_);
