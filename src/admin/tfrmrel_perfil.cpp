@@ -12,8 +12,8 @@ using report::BandKind;
 const QStringList kRights{QStringLiteral("visualizar"), QStringLiteral("incluir"),
                           QStringLiteral("alterar"), QStringLiteral("excluir"),
                           QStringLiteral("imprimir")};
-constexpr double kRightsAt = 110;
-constexpr double kRightWidth = 16;
+constexpr double kRightsAt = 95;
+constexpr double kRightWidth = 19;
 
 QString screenName(const report::Row& row) {
     const QString type = row.text(QStringLiteral("tipo_form")).trimmed();

@@ -34,7 +34,7 @@ QString total() {
 }
 
 struct Columns {
-    double name = 0, blocked = 70, inactive = 88, profile = 106, unit = 146;
+    double name = 0, blocked = 66, inactive = 86, profile = 104, unit = 140;
 };
 
 report::Report layout() {
@@ -47,17 +47,17 @@ report::Report layout() {
     r.band(BandKind::ColumnHeader, 7)
         .text(c.name, 1, c.blocked, 5, QStringLiteral("Cód - Nome"))
         .bold()
-        .text(c.blocked, 1, 18, 5, QStringLiteral("Bloqueado"))
+        .text(c.blocked, 1, 20, 5, QStringLiteral("Bloqueado"))
         .bold()
         .text(c.inactive, 1, 18, 5, QStringLiteral("Inativo"))
         .bold()
-        .text(c.profile, 1, 40, 5, QStringLiteral("Perfil:"))
+        .text(c.profile, 1, 36, 5, QStringLiteral("Perfil:"))
         .bold()
         .text(c.unit, 1, width - c.unit, 5, QStringLiteral("Unidade de trabalho:"))
         .bold()
         .hline(0, 6.5, width);
     r.band(BandKind::Detail, 5)
-        .expr(c.name, 0, c.blocked, 5,
+        .expr(c.name, 0, c.blocked - 2, 5,
               [](const report::Row& row) {
                   return row.text(QStringLiteral("id_usuario")) + QStringLiteral(" - ") +
                          row.text(QStringLiteral("nome"));
@@ -66,7 +66,7 @@ report::Report layout() {
               [](const report::Row& row) { return flag(row.text(QStringLiteral("Bloqueado"))); })
         .expr(c.inactive, 0, 18, 5,
               [](const report::Row& row) { return flag(row.text(QStringLiteral("Inativo"))); })
-        .expr(c.profile, 0, 40, 5,
+        .expr(c.profile, 0, 36, 5,
               [](const report::Row& row) {
                   return nameOf({QStringLiteral(" select Nome from perfil "),
                                  QStringLiteral(" where id_perfil = ")},

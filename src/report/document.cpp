@@ -25,7 +25,8 @@ struct Painter {
         QFont font = reportFont(item.size * zoom, item.bold);
         p.setFont(font);
         p.setPen(Qt::black);
-        p.drawText(s.rect(item.rect), int(item.align | Qt::AlignTop | Qt::TextDontClip), item.text);
+        // A text longer than its box is cut at the box, as on the printed page.
+        p.drawText(s.rect(item.rect), int(item.align | Qt::AlignTop), item.text);
     }
     void operator()(const LineItem& item) const {
         p.setPen(QPen(Qt::black, s.pen(item.width)));

@@ -192,6 +192,8 @@ void Preview::updateState() {
 
 void Preview::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // Without a window manager nothing would hand the keyboard to the new window.
+    activateWindow();
     if (fitted_) return;
     fitted_ = true;
     fitWidth();
