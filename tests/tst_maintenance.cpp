@@ -381,6 +381,14 @@ class MaintenanceTest : public QObject {
         QTest::keyClicks(text, QStringLiteral("x'"));  // nothing starts so: stays put, no error
         QCOMPARE(screen.principal().text(QStringLiteral("Nome")), QStringLiteral("NOROESTE"));
         QVERIFY(messages->texts().isEmpty());
+
+        // A row being typed is not thrown away by moving in the list.
+        trigger(screen, Spec::Edit);
+        typeName(screen, QStringLiteral("NOROESTE II"));
+        text->clear();
+        QTest::keyClicks(text, QStringLiteral("c"));
+        QCOMPARE(screen.principal().state(), db::RecordSet::State::Edit);
+        QCOMPARE(screen.principal().text(QStringLiteral("Nome")), QStringLiteral("NOROESTE II"));
     }
 };
 

@@ -277,8 +277,6 @@ void TfrmGrupo::writeRights(const QString& profile) {
         for (int r = 0; r < fields.size(); ++r)
             rows.setValue(fields[r], entry->text(FirstRight + r));
         rows.post();
-        db::Connections::current().commit();
-        db::Connections::current().startTransaction();
     }
 }
 

@@ -274,6 +274,7 @@ void MaintenanceScreen::runStatement(const QStringList& statement) {
 }
 
 void MaintenanceScreen::showRows(const QStringList& statement) {
+    if (qryPrincipal_->isEditing()) return;
     runStatement(statement);
 }
 

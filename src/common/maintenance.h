@@ -99,6 +99,7 @@ class MaintenanceScreen : public QWidget {
     DbGrid* grid() const { return dbgPrincipal_; }
 
     // Replaces the main query's statement and opens it; the search dialogs load rows so.
+    // A row being inserted or edited is never thrown away for it: then nothing happens.
     void showRows(const QStringList& statement);
     void sortBy(int gridColumn);
 
