@@ -226,7 +226,9 @@ class MaintenanceTest : public QObject {
         trigger(screen, Spec::Post);
         QCOMPARE(scalar(QStringLiteral("select Nome from form where Id_Form = 10")),
                  QVariant(QStringLiteral("AGENDA")));
-        QVERIFY(scalar(QStringLiteral("select Ind_Status from form where Id_Form = 10")).isNull());
+        // The screen sets no status: the table's own default applies.
+        QCOMPARE(scalar(QStringLiteral("select Ind_Status from form where Id_Form = 10")),
+                 QVariant(QStringLiteral("ATIVO")));
     }
 
     // Deleting ----------------------------------------------------------------------------

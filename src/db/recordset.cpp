@@ -184,17 +184,24 @@ Query RecordSet::writer() const {
     return Query(connection_);
 }
 
+// Columns the new row never set are left out, so the table's defaults apply (a user's
+// Status_Registro 'ATIVO', which sign-in looks for).
 void RecordSet::writeInsert() {
-    const QList<int> columns = writableColumns();
     QStringList names, markers;
     Query query = writer();
-    for (const int c : columns) {
+    for (const int c : writableColumns()) {
+        if (rows_[current_][c].isNull()) continue;
         names << fields_[c];
         markers << QStringLiteral(":p%1").arg(c);
         query.setParam(QStringLiteral("p%1").arg(c), rows_[current_][c]);
     }
-    query.add(QStringLiteral("insert into %1 (%2)").arg(table_, names.join(QStringLiteral(", "))));
-    query.add(QStringLiteral("values (%1)").arg(markers.join(QStringLiteral(", "))));
+    if (names.isEmpty()) {
+        query.add(QStringLiteral("insert into %1 default values").arg(table_));
+    } else {
+        query.add(
+            QStringLiteral("insert into %1 (%2)").arg(table_, names.join(QStringLiteral(", "))));
+        query.add(QStringLiteral("values (%1)").arg(markers.join(QStringLiteral(", "))));
+    }
     query.exec();
     const int key = fieldIndex(keyField_);
     if (keyAssigned_ && key >= 0) rows_[current_][key] = lastAssignedKey(connection_);
