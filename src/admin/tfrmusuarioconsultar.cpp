@@ -6,14 +6,12 @@ namespace orbadil::admin {
 
 namespace {
 SearchSpec makeSpec() {
-    SearchSpec s;
-    s.kind = SearchSpec::Kind::Filter;
+    SearchSpec s = filterSearch(QStringLiteral("Consultar"));
     s.statement = {
         QStringLiteral("select id_usuario, nome, login, bloqueado, inativo from usuario ")};
     s.nameStatement = {
         QStringLiteral(" select id_usuario, nome, login, bloqueado, inativo from usuario ")};
     s.codeCondition = QStringLiteral(" where id_usuario = ");
-    s.nameCondition = QStringLiteral(" where nome like '");
     s.keyField = QStringLiteral("id_usuario");
     s.nameField = QStringLiteral("nome");
     s.columns = {{.title = QStringLiteral("Código"), .field = QStringLiteral("id_usuario")},
@@ -21,9 +19,6 @@ SearchSpec makeSpec() {
                  {.title = QStringLiteral("Login"), .field = QStringLiteral("login")},
                  {.title = QStringLiteral("Bloqueado"), .field = QStringLiteral("bloqueado")},
                  {.title = QStringLiteral("Inativo"), .field = QStringLiteral("inativo")}};
-    s.missingMessage = QStringLiteral("Falta selecionar o campo ou o texto para a pesquisa. ");
-    s.notFoundMessage = QStringLiteral("Nenhum registro localizado!");
-    s.countInStatus = true;
     s.load = [](const QString& key) {
         if (auto* screen = latestWindow<TfrmUsuario>())
             screen->showRows({QStringLiteral(" SELECT * FROM USUARIO "),

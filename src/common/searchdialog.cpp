@@ -23,6 +23,17 @@ const QString kCode = QStringLiteral("Código");
 const QString kName = QStringLiteral("Nome");
 }  // namespace
 
+SearchSpec filterSearch(const QString& caption) {
+    SearchSpec s;
+    s.kind = SearchSpec::Kind::Filter;
+    s.caption = caption;
+    s.nameCondition = QStringLiteral(" where nome like '");
+    s.missingMessage = QStringLiteral("Falta selecionar o campo ou o texto para a pesquisa. ");
+    s.notFoundMessage = QStringLiteral("Nenhum registro localizado!");
+    s.countInStatus = true;
+    return s;
+}
+
 SearchDialog::SearchDialog(SearchSpec spec, QWidget* parent)
     : QWidget(parent),
       spec_(std::move(spec)),

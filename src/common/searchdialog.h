@@ -42,6 +42,9 @@ struct SearchSpec {
     std::function<void(const QString& key)> load;
 };
 
+// A filter dialog by key and name with the usual messages and the count of rows found.
+SearchSpec filterSearch(const QString& caption);
+
 // The search dialog of a maintenance screen: "Selecione:" a column, "Texto:", and a grid.
 class SearchDialog : public QWidget {
     Q_OBJECT
