@@ -26,7 +26,7 @@
 using namespace orbadil;
 using admin::TfrmGrupo;
 using admin::TfrmUsuario;
-using Spec = MaintenanceSpec;
+using Config = MaintenanceConfig;
 
 namespace {
 
@@ -48,7 +48,7 @@ T* find(const QObject& parent, const char* name) {
     return found;
 }
 
-void trigger(MaintenanceScreen& screen, Spec::Command command) {
+void trigger(MaintenanceScreen& screen, Config::Command command) {
     QAction* action = screen.action(command);
     QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
     action->trigger();
@@ -138,10 +138,10 @@ void addRight(TfrmGrupo& screen, const QString& type, int form,
 
 // "Novo", the name, the screens granted, "Gravar".
 void storeProfile(TfrmGrupo& screen, const QString& name, const QList<int>& forms) {
-    trigger(screen, Spec::Append);
+    trigger(screen, Config::Append);
     type(screen, "dbeNome", name);
     for (int form : forms) addRight(screen, kForm, form);
-    trigger(screen, Spec::Post);
+    trigger(screen, Config::Post);
 }
 
 // The grid column with this title.
@@ -169,7 +169,7 @@ QStringList column(const MaintenanceScreen& screen, int column) {
 
 // The search dialog a screen's "Pesquisar" opened.
 SearchDialog* openSearch(MaintenanceScreen& screen) {
-    screen.action(Spec::Search)->trigger();
+    screen.action(Config::Search)->trigger();
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<SearchDialog*>(w); dialog && dialog->isVisible())
             return dialog;
@@ -265,7 +265,7 @@ class AdminTest : public QObject {
         rows().profile(1, QStringLiteral("ADMIN"));
         grant(1, 1, QStringLiteral("SSSSS"));
         TfrmGrupo screen;
-        trigger(screen, Spec::Refresh);
+        trigger(screen, Config::Refresh);
         addRight(screen, kForm, 2);
         selectEntry(screen, 1);
         click(screen, "bmpExcluir");
@@ -293,7 +293,7 @@ class AdminTest : public QObject {
         QFETCH(QString, message);
         forms();
         TfrmGrupo screen;
-        trigger(screen, Spec::Append);
+        trigger(screen, Config::Append);
         if (typeChosen) find<QComboBox>(screen, "cbbForm_Rel")->setCurrentIndex(0);
         for (int i = 0; i < added; ++i) addRight(screen, kForm, 1);
         click(screen, qPrintable(button));
@@ -318,7 +318,7 @@ class AdminTest : public QObject {
     void entriesAreStoredInListOrderRepeatsIncluded() {
         forms();
         TfrmGrupo screen;
-        trigger(screen, Spec::Append);
+        trigger(screen, Config::Append);
         type(screen, "dbeNome", QStringLiteral("Atendente"));
         addRight(screen, kReport, 3, QStringLiteral("SNNNS"));
         addRight(screen, kForm, 1, QStringLiteral("SSNNN"));
@@ -327,7 +327,7 @@ class AdminTest : public QObject {
                  (QStringList{QStringLiteral("3|Relatório|LISTAGEM|S|N|N|N|S|Lista de donos"),
                               QStringLiteral("1|Formulário|CADASTRO|S|S|N|N|N|Donos e animais"),
                               QStringLiteral("1|Formulário|CADASTRO|N|N|N|N|N|Donos e animais")}));
-        trigger(screen, Spec::Post);
+        trigger(screen, Config::Post);
         QCOMPARE(messages->texts(), QStringList{kDone});
         QCOMPARE(scalar(QStringLiteral("select Id_Perfil || Nome || Inserido_Por from perfil")),
                  QVariant(QStringLiteral("1ATENDENTE7")));
@@ -345,13 +345,13 @@ class AdminTest : public QObject {
         grant(1, 2, QStringLiteral("SSSSS"));
         grant(2, 1, QStringLiteral("SNNNN"));
         TfrmGrupo screen;
-        trigger(screen, Spec::Refresh);
-        trigger(screen, Spec::Edit);
+        trigger(screen, Config::Refresh);
+        trigger(screen, Config::Edit);
         selectEntry(screen, 1);
         click(screen, "bmpExcluir");
         addRight(screen, kReport, 3, QStringLiteral("NNNNS"));
         addRight(screen, kForm, 1, QStringLiteral("SNSNS"));
-        trigger(screen, Spec::Post);
+        trigger(screen, Config::Post);
         QCOMPARE(messages->texts(), QStringList{kDone});
         QCOMPARE(storedRights(1), QStringLiteral("2:SSSSS 3:NNNNS 1:SNSNS"));
         QCOMPARE(storedRights(2), QStringLiteral("1:SNNNN"));
@@ -365,10 +365,10 @@ class AdminTest : public QObject {
         rows().profile(1, QStringLiteral("ADMIN"));
         grant(1, 1, QStringLiteral("SSSSS"));
         TfrmGrupo screen;
-        trigger(screen, Spec::Refresh);
-        trigger(screen, Spec::Edit);
+        trigger(screen, Config::Refresh);
+        trigger(screen, Config::Edit);
         addRight(screen, kForm, 2);
-        trigger(screen, Spec::Cancel);
+        trigger(screen, Config::Cancel);
         QCOMPARE(entries(screen),
                  QStringList{QStringLiteral("1|Formulário|CADASTRO|S|S|S|S|S|Donos e animais")});
         QCOMPARE(storedRights(1), QStringLiteral("1:SSSSS"));
@@ -384,21 +384,21 @@ class AdminTest : public QObject {
         grant(1, 3, QStringLiteral("SNNNS"));
         grant(2, 2, QStringLiteral("XSNSN"));
         TfrmGrupo screen;
-        trigger(screen, Spec::Refresh);
+        trigger(screen, Config::Refresh);
         QCOMPARE(entries(screen),
                  (QStringList{QStringLiteral("1|Formulário|CADASTRO|S|S|S|S|S|Donos e animais"),
                               QStringLiteral("3|Relatório|LISTAGEM|S|N|N|N|S|Lista de donos")}));
         QCOMPARE(checkedRights(screen), QStringLiteral("SNNNS"));
         QCOMPARE(find<QLabel>(screen, "lblPerfil")->text(), QStringLiteral("ADMIN"));
 
-        trigger(screen, Spec::Next);
+        trigger(screen, Config::Next);
         QCOMPARE(entries(screen),
                  QStringList{QStringLiteral("2|Formulário|AGENDA||S|N|S|N|Agenda do dia")});
         QCOMPARE(checkedRights(screen), QStringLiteral("NSNSN"));
 
-        trigger(screen, Spec::Next);
+        trigger(screen, Config::Next);
         QVERIFY(entries(screen).isEmpty());
-        trigger(screen, Spec::First);
+        trigger(screen, Config::First);
         QCOMPARE(entries(screen).size(), 2);
     }
 
@@ -419,17 +419,17 @@ class AdminTest : public QObject {
         if (granted) grant(1, 1, QStringLiteral("SSSSS"));
         TfrmGrupo screen;
         if (existing) {
-            trigger(screen, Spec::Refresh);
-            trigger(screen, Spec::Edit);
+            trigger(screen, Config::Refresh);
+            trigger(screen, Config::Edit);
             if (granted) {
                 selectEntry(screen, 1);
                 click(screen, "bmpExcluir");
             }
         } else {
-            trigger(screen, Spec::Append);
+            trigger(screen, Config::Append);
         }
         type(screen, "dbeNome", QStringLiteral("Novo nome"));
-        trigger(screen, Spec::Post);
+        trigger(screen, Config::Post);
         QCOMPARE(messages->texts(), QStringList{kNoEntries});
         QVERIFY(screen.principal().isEditing());
         QCOMPARE(scalar(QStringLiteral("select group_concat(Nome) from perfil")),
@@ -459,9 +459,9 @@ class AdminTest : public QObject {
         TfrmGrupo screen;
         if (renaming) {
             screen.showRows({QStringLiteral("select * from perfil where Id_Perfil = 2")});
-            trigger(screen, Spec::Edit);
+            trigger(screen, Config::Edit);
             type(screen, "dbeNome", name);
-            trigger(screen, Spec::Post);
+            trigger(screen, Config::Post);
         } else {
             storeProfile(screen, name, {1});
         }
@@ -499,12 +499,12 @@ class AdminTest : public QObject {
         if (inserting) {
             storeProfile(screen, QStringLiteral("Novo"), {1, 1, 2});
         } else {
-            trigger(screen, Spec::Refresh);
-            trigger(screen, Spec::Edit);
+            trigger(screen, Config::Refresh);
+            trigger(screen, Config::Edit);
             type(screen, "dbeNome", QStringLiteral("Mudado"));
             addRight(screen, kForm, 1);
             addRight(screen, kForm, 2);
-            trigger(screen, Spec::Post);
+            trigger(screen, Config::Post);
         }
         QCOMPARE(messageKinds(), QStringList{QStringLiteral("error")});
         QVERIFY(messages->texts().first().contains(QStringLiteral("direito recusado")));
@@ -517,7 +517,7 @@ class AdminTest : public QObject {
         QCOMPARE(storedRights(1), QStringLiteral("1:SSSSS"));
 
         db->exec(QStringLiteral("drop trigger refuse"));
-        trigger(screen, Spec::Post);
+        trigger(screen, Config::Post);
         QCOMPARE(messages->texts().last(), kDone);
         QCOMPARE(storedRights(inserting ? 2 : 1), QStringLiteral("1:SSSSS 1:SSSSS 2:SSSSS"));
     }
@@ -557,7 +557,7 @@ class AdminTest : public QObject {
         messages->answers = answers;
         TfrmGrupo screen;
         screen.showRows({QStringLiteral("select * from perfil where Id_Perfil = 2")});
-        trigger(screen, Spec::Delete);
+        trigger(screen, Config::Delete);
         QCOMPARE(messages->texts(), expected);
         QCOMPARE(count(QStringLiteral("select count(*) from perfil where Id_Perfil = 2")), left);
         QCOMPARE(count(QStringLiteral("select count(*) from perfil_form where Id_Perfil = 2")),
@@ -572,7 +572,7 @@ class AdminTest : public QObject {
         rows().profile(2, QStringLiteral("ATENDENTE"));
         user(5, QStringLiteral("ANA"));
         TfrmUsuario screen;
-        trigger(screen, Spec::Append);
+        trigger(screen, Config::Append);
         QVERIFY(!find<QCheckBox>(screen, "dbcBloqueado")->isChecked());
         QVERIFY(!find<QCheckBox>(screen, "dbcInativo")->isChecked());
         pickKey(find<QComboBox>(screen, "dblUnidade"), 1);
@@ -580,7 +580,7 @@ class AdminTest : public QObject {
         type(screen, "dbeNome", QStringLiteral("maria"));
         type(screen, "dbeUsuario", QStringLiteral("maria"));
         type(screen, "dbeSenha", QStringLiteral("segredo"));
-        trigger(screen, Spec::Post);
+        trigger(screen, Config::Post);
         QCOMPARE(messages->texts(), QStringList{kDone});
         QCOMPARE(find<QLineEdit>(screen, "dbeCodigo")->text(), QStringLiteral("6"));
         QCOMPARE(scalar(QStringLiteral(
@@ -615,10 +615,10 @@ class AdminTest : public QObject {
         QFETCH(QString, ticked);
         QFETCH(QString, stored);
         TfrmUsuario screen;
-        trigger(screen, Spec::Append);
+        trigger(screen, Config::Append);
         type(screen, "dbeNome", QStringLiteral("maria"));
         find<QCheckBox>(screen, qPrintable(ticked))->click();
-        trigger(screen, Spec::Post);
+        trigger(screen, Config::Post);
         QCOMPARE(scalar(QStringLiteral("select Bloqueado || '/' || Inativo from usuario")),
                  QVariant(stored));
     }
@@ -638,11 +638,11 @@ class AdminTest : public QObject {
         rows().profile(1, QStringLiteral("ADMIN"));
         user(5, QStringLiteral("ANA"), 1, 1, QStringLiteral("VELHA"));
         TfrmUsuario screen;
-        trigger(screen, Spec::Refresh);
-        trigger(screen, Spec::Edit);
+        trigger(screen, Config::Refresh);
+        trigger(screen, Config::Edit);
         type(screen, "dbeNome", QStringLiteral("ana maria"));
         if (!typed.isEmpty()) type(screen, "dbeSenha", typed);
-        trigger(screen, Spec::Post);
+        trigger(screen, Config::Post);
         QCOMPARE(messages->texts(), QStringList{kDone});
         QCOMPARE(scalar(QStringLiteral("select Nome || Modificado_Por from usuario")),
                  QVariant(QStringLiteral("ANA MARIA7")));
@@ -656,13 +656,13 @@ class AdminTest : public QObject {
         rows().profile(1, QStringLiteral("ADMIN"));
         user(5, QStringLiteral("ANA"), 1, 1, QStringLiteral("VELHA"));
         TfrmUsuario screen;
-        trigger(screen, Spec::Refresh);
-        trigger(screen, Spec::Edit);
+        trigger(screen, Config::Refresh);
+        trigger(screen, Config::Edit);
         type(screen, "dbeSenha", QStringLiteral("outra"));
-        trigger(screen, Spec::Cancel);
-        trigger(screen, Spec::Edit);
+        trigger(screen, Config::Cancel);
+        trigger(screen, Config::Edit);
         type(screen, "dbeNome", QStringLiteral("ana maria"));
-        trigger(screen, Spec::Post);
+        trigger(screen, Config::Post);
         QCOMPARE(scalar(QStringLiteral("select senha_crip from usuario")),
                  QVariant(passwordDigest(QStringLiteral("VELHA"))));
     }
@@ -682,9 +682,9 @@ class AdminTest : public QObject {
         rows().profile(1, QStringLiteral("ADMIN"));
         user(5, QStringLiteral("Maria Silva"));
         TfrmUsuario screen;
-        trigger(screen, Spec::Append);
+        trigger(screen, Config::Append);
         type(screen, "dbeNome", name);
-        trigger(screen, Spec::Post);
+        trigger(screen, Config::Post);
         QCOMPARE(
             messages->texts(),
             QStringList{refused ? QStringLiteral("Já existe um usuário cadastrado com este nome.")
@@ -698,9 +698,9 @@ class AdminTest : public QObject {
         user(6, QStringLiteral("BRUNO"));
         TfrmUsuario screen;
         QCOMPARE(screen.principal().rowCount(), 0);
-        trigger(screen, Spec::Append);
+        trigger(screen, Config::Append);
         type(screen, "dbeNome", QStringLiteral("nova"));
-        trigger(screen, Spec::Cancel);
+        trigger(screen, Config::Cancel);
         QCOMPARE(column(screen, gridColumn(screen, QStringLiteral("Nome"))),
                  (QStringList{QStringLiteral("ANA"), QStringLiteral("BRUNO")}));
         QCOMPARE(count(QStringLiteral("select count(*) from usuario")), 2);
@@ -741,7 +741,7 @@ class AdminTest : public QObject {
         user(3, QStringLiteral("ANA"), 3, 1);
         TfrmUsuario screen;
         screen.show();
-        trigger(screen, Spec::Refresh);
+        trigger(screen, Config::Refresh);
         const int profiles = gridColumn(screen, QStringLiteral("Grupo de usuário"));
         const int units = gridColumn(screen, QStringLiteral("Unidade"));
         QCOMPARE(
@@ -774,7 +774,7 @@ class AdminTest : public QObject {
         messages->answers = {answer};
         TfrmUsuario screen;
         screen.showRows({QStringLiteral("select * from usuario where Id_Usuario = 6")});
-        trigger(screen, Spec::Delete);
+        trigger(screen, Config::Delete);
         const QString question = QStringLiteral(
             "Você esta preste a deletar a definitivamento o usuário nº: 6\r deseje continuar?");
         QCOMPARE(messages->texts(),

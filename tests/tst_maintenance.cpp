@@ -18,7 +18,7 @@
 
 using namespace orbadil;
 using admin::TfrmUnidade;
-using Spec = MaintenanceSpec;
+using Config = MaintenanceConfig;
 
 namespace {
 
@@ -32,7 +32,7 @@ class TransactionWitness : public test::ScriptedMessages {
     }
 };
 
-void trigger(MaintenanceScreen& screen, Spec::Command command) {
+void trigger(MaintenanceScreen& screen, Config::Command command) {
     QAction* action = screen.action(command);
     QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
     action->trigger();
@@ -55,9 +55,9 @@ class MaintenanceTest : public QObject {
     }
     // "Novo", a name, "Gravar".
     void store(MaintenanceScreen& screen, const QString& name) {
-        trigger(screen, Spec::Append);
+        trigger(screen, Config::Append);
         typeName(screen, name);
-        trigger(screen, Spec::Post);
+        trigger(screen, Config::Post);
     }
 
   private slots:
@@ -120,7 +120,7 @@ class MaintenanceTest : public QObject {
         unit(1, QStringLiteral("CENTRO"));
         TfrmUnidade screen;
         screen.show();
-        trigger(screen, Spec::Refresh);
+        trigger(screen, Config::Refresh);
         auto* name = screen.findChild<QLineEdit*>(QStringLiteral("dbeNome"));
         auto* inactive = screen.findChild<DbCheckBox*>(QStringLiteral("dbcAtivo"));
         QTest::keyClicks(name, QStringLiteral("ZZ"));
@@ -128,7 +128,7 @@ class MaintenanceTest : public QObject {
         QCOMPARE(screen.principal().text(QStringLiteral("Nome")), QStringLiteral("CENTRO"));
         QVERIFY(!inactive->isChecked());
 
-        trigger(screen, Spec::Edit);
+        trigger(screen, Config::Edit);
         name->end(false);
         QTest::keyClicks(name, QStringLiteral("al"));
         inactive->click();
@@ -151,9 +151,9 @@ class MaintenanceTest : public QObject {
                     .isNull());
 
         app::signInState().user = QStringLiteral("8");
-        trigger(screen, Spec::Edit);
+        trigger(screen, Config::Edit);
         typeName(screen, QStringLiteral("Centro novo"));
-        trigger(screen, Spec::Post);
+        trigger(screen, Config::Post);
         QCOMPARE(scalar(QStringLiteral("select Nome || Inserido_Por || Modificado_Por from "
                                        "unidade_trabalho")),
                  QVariant(QStringLiteral("CENTRO NOVO78")));
@@ -177,12 +177,12 @@ class MaintenanceTest : public QObject {
         unit(1, QStringLiteral("A"));
         unit(2, QStringLiteral("B"));
         TfrmUnidade screen;
-        trigger(screen, Spec::Refresh);
+        trigger(screen, Config::Refresh);
         QCOMPARE(screen.grid()->model()->rowCount(), 2);
         store(screen, QStringLiteral("C"));
         QCOMPARE(screen.grid()->model()->rowCount(), 1);
         QCOMPARE(screen.grid()->model()->index(0, 1).data().toString(), QStringLiteral("C"));
-        trigger(screen, Spec::Refresh);
+        trigger(screen, Config::Refresh);
         QCOMPARE(screen.grid()->model()->rowCount(), 3);
     }
 
@@ -209,7 +209,7 @@ class MaintenanceTest : public QObject {
         QCOMPARE(screen.principal().text(QStringLiteral("Nome")), QStringLiteral("CENTRO"));
 
         db->exec(QStringLiteral("drop trigger refuse"));
-        trigger(screen, Spec::Post);
+        trigger(screen, Config::Post);
         QCOMPARE(scalar(QStringLiteral("select Nome from unidade_trabalho")),
                  QVariant(QStringLiteral("CENTRO")));
     }
@@ -218,12 +218,12 @@ class MaintenanceTest : public QObject {
         db->exec(
             QStringLiteral("insert into form (Id_Form, Nome, Tipo_Form) values (9, 'X', 'F')"));
         admin::TfrmFrmSistema screen;
-        QVERIFY(!screen.action(Spec::Print)->isVisible());
-        QVERIFY(!screen.action(Spec::Search)->isVisible());
+        QVERIFY(!screen.action(Config::Print)->isVisible());
+        QVERIFY(!screen.action(Config::Search)->isVisible());
         store(screen, QString());
         QCOMPARE(messages->texts().last(), QStringLiteral("Falta preencher o nome do formulário!"));
         typeName(screen, QStringLiteral("Agenda"));
-        trigger(screen, Spec::Post);
+        trigger(screen, Config::Post);
         QCOMPARE(scalar(QStringLiteral("select Nome from form where Id_Form = 10")),
                  QVariant(QStringLiteral("AGENDA")));
         // The screen sets no status: the table's own default applies.
@@ -264,8 +264,8 @@ class MaintenanceTest : public QObject {
                                "(id_unidade_trabalho, Id_Profissional) values (1, 3)"));
         messages->answers = answers;
         TfrmUnidade screen;
-        trigger(screen, Spec::Refresh);
-        trigger(screen, Spec::Delete);
+        trigger(screen, Config::Refresh);
+        trigger(screen, Config::Delete);
         QCOMPARE(messages->texts(), expected);
         QCOMPARE(scalar(QStringLiteral("select count(*) from unidade_trabalho")), QVariant(left));
     }
@@ -276,8 +276,8 @@ class MaintenanceTest : public QObject {
             QStringLiteral("create trigger keep before delete on unidade_trabalho "
                            "begin select raise(abort, 'em uso'); end"));
         TfrmUnidade screen;
-        trigger(screen, Spec::Refresh);
-        trigger(screen, Spec::Delete);
+        trigger(screen, Config::Refresh);
+        trigger(screen, Config::Delete);
         QCOMPARE(
             messages->messages.last().text,
             QStringLiteral("O registro esta sendo usado pelo sistema e não pode ser excluído!"));
@@ -292,21 +292,21 @@ class MaintenanceTest : public QObject {
         TfrmUnidade screen;
         const auto enabled = [&] {
             QString flags;
-            for (Spec::Command c :
-                 {Spec::Append, Spec::Edit, Spec::Delete, Spec::Refresh, Spec::Post, Spec::Cancel,
-                  Spec::First, Spec::Prior, Spec::Next, Spec::Last})
+            for (Config::Command c :
+                 {Config::Append, Config::Edit, Config::Delete, Config::Refresh, Config::Post,
+                  Config::Cancel, Config::First, Config::Prior, Config::Next, Config::Last})
                 flags += screen.action(c)->isEnabled() ? u'1' : u'0';
             return flags;
         };
         QCOMPARE(enabled(), QStringLiteral("1101000000"));  // opened on "where 1=2"
-        trigger(screen, Spec::Refresh);
+        trigger(screen, Config::Refresh);
         QCOMPARE(enabled(), QStringLiteral("1111000011"));
-        trigger(screen, Spec::Last);
+        trigger(screen, Config::Last);
         QCOMPARE(enabled(), QStringLiteral("1111001100"));
-        trigger(screen, Spec::Edit);
+        trigger(screen, Config::Edit);
         QCOMPARE(enabled(), QStringLiteral("1011110000"));
-        trigger(screen, Spec::Cancel);
-        trigger(screen, Spec::Append);
+        trigger(screen, Config::Cancel);
+        trigger(screen, Config::Append);
         QCOMPARE(enabled(), QStringLiteral("1011110000"));
     }
 
@@ -385,7 +385,7 @@ class MaintenanceTest : public QObject {
         QVERIFY(messages->texts().isEmpty());
 
         // A row being typed is not thrown away by moving in the list.
-        trigger(screen, Spec::Edit);
+        trigger(screen, Config::Edit);
         typeName(screen, QStringLiteral("NOROESTE II"));
         text->clear();
         QTest::keyClicks(text, QStringLiteral("c"));

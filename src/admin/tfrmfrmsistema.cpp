@@ -5,9 +5,9 @@
 namespace orbadil::admin {
 
 namespace {
-MaintenanceSpec makeSpec() {
-    using C = MaintenanceSpec;
-    MaintenanceSpec s;
+MaintenanceConfig makeConfig() {
+    using C = MaintenanceConfig;
+    MaintenanceConfig s;
     s.table = QStringLiteral("form");
     s.keyField = QStringLiteral("Id_Form");
     s.keyStatement = {QStringLiteral(" select Max(Id_form) as MaxUnidade from form ")};
@@ -27,7 +27,7 @@ MaintenanceSpec makeSpec() {
 }  // namespace
 
 TfrmFrmSistema::TfrmFrmSistema(QWidget* parent)
-    : MaintenanceScreen(QStringLiteral("047 - Formulário do sistema "), makeSpec(), parent) {
+    : MaintenanceScreen(QStringLiteral("047 - Formulário do sistema "), makeConfig(), parent) {
     setObjectName(QStringLiteral("frmFrmSistema"));
     addKey(QStringLiteral("Id_Form"));
     addEdit("dbeNome", QStringLiteral("&Nome:"), QStringLiteral("Nome"));

@@ -32,8 +32,8 @@ const QString kDeleteFailure =
 // Columns of the rights list; the five rights follow the number, type and name.
 enum RightsColumn { Number, Type, Name, FirstRight, Description = FirstRight + 5 };
 
-MaintenanceSpec makeSpec() {
-    MaintenanceSpec s;
+MaintenanceConfig makeConfig() {
+    MaintenanceConfig s;
     s.table = QStringLiteral("perfil");
     s.keyField = QStringLiteral("Id_Perfil");
     s.keyStatement = {QStringLiteral(" select top 1 Id_perfil as MaxPerfil from perfil "),
@@ -59,7 +59,7 @@ QString right(const QString& stored) {
 }  // namespace
 
 TfrmGrupo::TfrmGrupo(QWidget* parent)
-    : MaintenanceScreen(QStringLiteral("002 - Perfil de usuário"), makeSpec(), parent) {
+    : MaintenanceScreen(QStringLiteral("002 - Perfil de usuário"), makeConfig(), parent) {
     setObjectName(QStringLiteral("frmGrupo"));
     principal().setObjectName(QStringLiteral("qryPerfil"));
     addKey(QStringLiteral("Id_Perfil"));

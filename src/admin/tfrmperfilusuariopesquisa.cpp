@@ -5,8 +5,8 @@
 namespace orbadil::admin {
 
 namespace {
-SearchSpec makeSpec() {
-    SearchSpec s = filterSearch(QStringLiteral("Pesquisa"));
+SearchConfig makeConfig() {
+    SearchConfig s = filterSearch(QStringLiteral("Pesquisa"));
     s.statement = {QStringLiteral(" select id_perfil, nome, descricao from perfil  ")};
     s.codeCondition = QStringLiteral(" where id_perfil = ");
     s.keyField = QStringLiteral("id_perfil");
@@ -24,7 +24,7 @@ SearchSpec makeSpec() {
 }  // namespace
 
 TfrmPerfilUsuarioPesquisa::TfrmPerfilUsuarioPesquisa(QWidget* parent)
-    : SearchDialog(makeSpec(), parent) {
+    : SearchDialog(makeConfig(), parent) {
     setObjectName(QStringLiteral("frmPerfilUsuarioPesquisa"));
     start();
 }

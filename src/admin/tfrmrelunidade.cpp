@@ -5,7 +5,7 @@
 namespace orbadil::admin {
 
 namespace {
-ListingSpec listing() {
+ListingConfig listing() {
     return {.code = QStringLiteral("REL025"),
             .subtitle = QStringLiteral("Unidade de Trabalho"),
             .statement = {QStringLiteral(

@@ -15,8 +15,8 @@ DependencyCheck usedBy(const QString& table) {
                 "A unidade de trabalho não pode ser excluída, ela esta sendo usado pelo sistema.")};
 }
 
-MaintenanceSpec makeSpec() {
-    MaintenanceSpec s;
+MaintenanceConfig makeConfig() {
+    MaintenanceConfig s;
     s.table = QStringLiteral("unidade_trabalho");
     s.keyField = QStringLiteral("Id_Unidade_Trabalho");
     s.keyStatement = {
@@ -45,7 +45,7 @@ MaintenanceSpec makeSpec() {
 }  // namespace
 
 TfrmUnidade::TfrmUnidade(QWidget* parent)
-    : MaintenanceScreen(QStringLiteral("001 - Cadastro de unidade de trabalho."), makeSpec(),
+    : MaintenanceScreen(QStringLiteral("001 - Cadastro de unidade de trabalho."), makeConfig(),
                         parent) {
     setObjectName(QStringLiteral("frmUnidade"));
     addKey(QStringLiteral("Id_Unidade_Trabalho"));

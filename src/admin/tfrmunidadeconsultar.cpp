@@ -5,8 +5,8 @@
 namespace orbadil::admin {
 
 namespace {
-SearchSpec makeSpec() {
-    SearchSpec s;
+SearchConfig makeConfig() {
+    SearchConfig s;
     s.statement = {QStringLiteral("select id_unidade_trabalho, nome from unidade_trabalho ")};
     s.keyField = QStringLiteral("id_unidade_trabalho");
     s.nameField = QStringLiteral("nome");
@@ -22,7 +22,7 @@ SearchSpec makeSpec() {
 }
 }  // namespace
 
-TfrmUnidadeConsultar::TfrmUnidadeConsultar(QWidget* parent) : SearchDialog(makeSpec(), parent) {
+TfrmUnidadeConsultar::TfrmUnidadeConsultar(QWidget* parent) : SearchDialog(makeConfig(), parent) {
     setObjectName(QStringLiteral("frmUnidadeConsultar"));
     start();
 }

@@ -15,11 +15,11 @@ namespace orbadil::admin {
 
 namespace {
 
-MaintenanceSpec makeSpec() {
-    MaintenanceSpec s;
+MaintenanceConfig makeConfig() {
+    MaintenanceConfig s;
     s.table = QStringLiteral("usuario");
     s.keyField = QStringLiteral("Id_Usuario");
-    s.keyRule = MaintenanceSpec::KeyRule::Assigned;
+    s.keyRule = MaintenanceConfig::KeyRule::Assigned;
     s.openStatement = {QStringLiteral(" select * from usuario where 1=2")};
     s.appendStatement = {QStringLiteral(" select * from Usuario "), QStringLiteral(" where 1=2 ")};
     s.refreshStatement = {QStringLiteral("SELECT * FROM USUARIO ")};
@@ -62,7 +62,7 @@ QFormLayout* group(const QString& title, QFormLayout* parentForm, QWidget* owner
 }  // namespace
 
 TfrmUsuario::TfrmUsuario(QWidget* parent)
-    : MaintenanceScreen(QStringLiteral("003 - Cadastro de Usuário."), makeSpec(), parent) {
+    : MaintenanceScreen(QStringLiteral("003 - Cadastro de Usuário."), makeConfig(), parent) {
     setObjectName(QStringLiteral("frmUsuario"));
     dblUnidade_ = addLookup("dblUnidade", QStringLiteral("&Unidade de trabalho:"),
                             QStringLiteral("Id_Unidade_Trabalho"));

@@ -5,8 +5,8 @@
 namespace orbadil::admin {
 
 namespace {
-SearchSpec makeSpec() {
-    SearchSpec s = filterSearch(QStringLiteral("Consultar"));
+SearchConfig makeConfig() {
+    SearchConfig s = filterSearch(QStringLiteral("Consultar"));
     s.statement = {
         QStringLiteral("select id_usuario, nome, login, bloqueado, inativo from usuario ")};
     s.nameStatement = {
@@ -28,7 +28,7 @@ SearchSpec makeSpec() {
 }
 }  // namespace
 
-TfrmUsuarioConsultar::TfrmUsuarioConsultar(QWidget* parent) : SearchDialog(makeSpec(), parent) {
+TfrmUsuarioConsultar::TfrmUsuarioConsultar(QWidget* parent) : SearchDialog(makeConfig(), parent) {
     setObjectName(QStringLiteral("frmUsuarioConsultar"));
     start();
 }

@@ -16,25 +16,25 @@ void addPageFooter(report::Report& report) {
         .pageNumber(width - 17, 1.5, 17, 5);
 }
 
-report::Report listingReport(const ListingSpec& spec) {
+report::Report listingReport(const ListingConfig& config) {
     report::Report r(report::Orientation::Portrait);
-    r.setTitle(spec.subtitle);
+    r.setTitle(config.subtitle);
     const double width = r.contentWidth();
-    r.band(BandKind::Title, 18).standardHeading(spec.code, spec.subtitle);
-    const QString prefix = spec.statusPrefix;
-    const QString status = spec.statusField;
+    r.band(BandKind::Title, 18).standardHeading(config.code, config.subtitle);
+    const QString prefix = config.statusPrefix;
+    const QString status = config.statusField;
     r.band(BandKind::Detail, 10)
-        .field(0, 0, 16, 5, spec.keyField)
+        .field(0, 0, 16, 5, config.keyField)
         .right()
         .text(16, 0, 5, 5, QStringLiteral(" - "))
-        .field(21, 0, width - 71, 5, spec.nameField)
+        .field(21, 0, width - 71, 5, config.nameField)
         .expr(width - 50, 0, 50, 5,
               [prefix, status](const report::Row& row) { return prefix + row.text(status); })
-        .field(21, 5, width - 21, 5, spec.descriptionField)
+        .field(21, 5, width - 21, 5, config.descriptionField)
         .wrap();
     r.band(BandKind::Summary, 9)
         .hline(0, 1, width)
-        .text(0, 2.5, 40, 5, spec.totalCaption)
+        .text(0, 2.5, 40, 5, config.totalCaption)
         .bold()
         .count(40, 2.5, 25, 5)
         .bold();
@@ -63,12 +63,12 @@ void previewStatement(const report::Report& report, const QStringList& statement
     report::showPreview(report, rows, parent, modal);
 }
 
-report::Document listingDocument(const ListingSpec& spec) {
-    return renderStatement(listingReport(spec), spec.statement);
+report::Document listingDocument(const ListingConfig& config) {
+    return renderStatement(listingReport(config), config.statement);
 }
 
-void showListing(const ListingSpec& spec, QWidget* parent, bool modal) {
-    previewStatement(listingReport(spec), spec.statement, parent, modal);
+void showListing(const ListingConfig& config, QWidget* parent, bool modal) {
+    previewStatement(listingReport(config), config.statement, parent, modal);
 }
 
 }  // namespace orbadil

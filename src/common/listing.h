@@ -13,7 +13,7 @@ namespace orbadil {
 // The printable listing of a maintenance screen: one row per record with its key, " - ",
 // name and status, the description on the line below, the number of rows printed at the end
 // and the page number at the foot of each page.
-struct ListingSpec {
+struct ListingConfig {
     QString code;      // "REL025"
     QString subtitle;  // "Unidade de Trabalho"
     QStringList statement;
@@ -22,10 +22,10 @@ struct ListingSpec {
     QString totalCaption = QStringLiteral("Total de registro:");
 };
 
-report::Report listingReport(const ListingSpec& spec);
+report::Report listingReport(const ListingConfig& config);
 // Reads the listing's statement once and lays it out.
-report::Document listingDocument(const ListingSpec& spec);
-void showListing(const ListingSpec& spec, QWidget* parent, bool modal);
+report::Document listingDocument(const ListingConfig& config);
+void showListing(const ListingConfig& config, QWidget* parent, bool modal);
 
 // A report over the rows of one statement, read once: laid out, or shown in a preview.
 report::Document renderStatement(const report::Report& report, const QStringList& statement);

@@ -24,7 +24,7 @@
 
 namespace orbadil {
 
-using Spec = MaintenanceSpec;
+using Config = MaintenanceConfig;
 
 Validation requiredText(const QString& field, const QString& message) {
     return {[field](const db::RecordSet& set) { return !set.text(field).trimmed().isEmpty(); },
@@ -54,13 +54,15 @@ void rememberWindow(QWidget* window) {
     latestWindows().insert(QByteArray(window->metaObject()->className()), window);
 }
 
-MaintenanceScreen::MaintenanceScreen(const QString& caption, MaintenanceSpec spec, QWidget* parent)
+MaintenanceScreen::MaintenanceScreen(const QString& caption, MaintenanceConfig config,
+                                     QWidget* parent)
     : QWidget(parent),
-      spec_(std::move(spec)),
+      config_(std::move(config)),
       qryPrincipal_(new db::RecordSet(db::Connections::mainConnection(), this)) {
     setWindowTitle(caption);
     qryPrincipal_->setObjectName(QStringLiteral("qryPrincipal"));
-    qryPrincipal_->setTable(spec_.table, spec_.keyField, spec_.keyRule == Spec::KeyRule::Assigned);
+    qryPrincipal_->setTable(config_.table, config_.keyField,
+                            config_.keyRule == Config::KeyRule::Assigned);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -93,13 +95,13 @@ MaintenanceScreen::MaintenanceScreen(const QString& caption, MaintenanceSpec spe
             &MaintenanceScreen::updateCommands);
     connect(qryPrincipal_, &db::RecordSet::rowsReset, this, &MaintenanceScreen::updateCommands);
     connect(dbgPrincipal_, &DbGrid::titleClicked, this, [this](int column) {
-        if (spec_.sortByTitle) reportErrors([&] { sortBy(column); });
+        if (config_.sortByTitle) reportErrors([&] { sortBy(column); });
     });
 }
 
 MaintenanceScreen::~MaintenanceScreen() = default;
 
-QAction* MaintenanceScreen::makeAction(Spec::Command command, const char* name,
+QAction* MaintenanceScreen::makeAction(Config::Command command, const char* name,
                                        const QString& caption, const QKeySequence& key) {
     auto* action = new QAction(caption, this);
     action->setObjectName(QLatin1String(name));
@@ -116,7 +118,7 @@ QAction* MaintenanceScreen::makeAction(Spec::Command command, const char* name,
 
 void MaintenanceScreen::buildToolbar() {
     struct Entry {
-        Spec::Command command;
+        Config::Command command;
         const char* name;
         QString caption;
         QKeySequence key;
@@ -125,41 +127,44 @@ void MaintenanceScreen::buildToolbar() {
     };
     // Ctrl+P belongs to "Pesquisar": the listing is reached by its button only.
     const QList<Entry> entries{
-        {Spec::Append, "actAppend", QStringLiteral("Novo"), QKeySequence(Qt::CTRL | Qt::Key_Insert),
-         QStyle::SP_FileIcon, [this] { append(); }},
-        {Spec::Edit, "actEdit", QStringLiteral("Alterar"), QKeySequence(Qt::CTRL | Qt::Key_A),
+        {Config::Append, "actAppend", QStringLiteral("Novo"),
+         QKeySequence(Qt::CTRL | Qt::Key_Insert), QStyle::SP_FileIcon, [this] { append(); }},
+        {Config::Edit, "actEdit", QStringLiteral("Alterar"), QKeySequence(Qt::CTRL | Qt::Key_A),
          QStyle::SP_FileDialogDetailedView, [this] { edit(); }},
-        {Spec::Delete, "actDelete", QStringLiteral("Excluir"),
+        {Config::Delete, "actDelete", QStringLiteral("Excluir"),
          QKeySequence(Qt::CTRL | Qt::Key_Delete), QStyle::SP_TrashIcon, [this] { remove(); }},
-        {Spec::Refresh, "actRefresh", QStringLiteral("Atualizar"),
+        {Config::Refresh, "actRefresh", QStringLiteral("Atualizar"),
          QKeySequence(Qt::CTRL | Qt::Key_F5), QStyle::SP_BrowserReload, [this] { refresh(); }},
-        {Spec::Post, "actPost", QStringLiteral("Gravar"),
+        {Config::Post, "actPost", QStringLiteral("Gravar"),
          QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Return), QStyle::SP_DialogSaveButton,
          [this] { post(); }},
-        {Spec::Cancel, "actCancel", QStringLiteral("Cancelar"),
+        {Config::Cancel, "actCancel", QStringLiteral("Cancelar"),
          QKeySequence(Qt::CTRL | Qt::Key_Backspace), QStyle::SP_DialogCancelButton,
          [this] { cancel(); }},
-        {Spec::First, "actFirst", QStringLiteral("Primeiro"), QKeySequence(Qt::CTRL | Qt::Key_Home),
-         QStyle::SP_MediaSkipBackward, [this] { qryPrincipal_->first(); }},
-        {Spec::Prior, "actPrior", QStringLiteral("Anterior"), QKeySequence(Qt::CTRL | Qt::Key_Left),
-         QStyle::SP_MediaSeekBackward, [this] { qryPrincipal_->prior(); }},
-        {Spec::Next, "actNext", QStringLiteral("Próximo"), QKeySequence(Qt::CTRL | Qt::Key_Right),
+        {Config::First, "actFirst", QStringLiteral("Primeiro"),
+         QKeySequence(Qt::CTRL | Qt::Key_Home), QStyle::SP_MediaSkipBackward,
+         [this] { qryPrincipal_->first(); }},
+        {Config::Prior, "actPrior", QStringLiteral("Anterior"),
+         QKeySequence(Qt::CTRL | Qt::Key_Left), QStyle::SP_MediaSeekBackward,
+         [this] { qryPrincipal_->prior(); }},
+        {Config::Next, "actNext", QStringLiteral("Próximo"), QKeySequence(Qt::CTRL | Qt::Key_Right),
          QStyle::SP_MediaSeekForward, [this] { qryPrincipal_->next(); }},
-        {Spec::Last, "actLast", QStringLiteral("Último"), QKeySequence(Qt::CTRL | Qt::Key_End),
+        {Config::Last, "actLast", QStringLiteral("Último"), QKeySequence(Qt::CTRL | Qt::Key_End),
          QStyle::SP_MediaSkipForward, [this] { qryPrincipal_->last(); }},
-        {Spec::Print, "actPrint", QStringLiteral("Imprimir..."), QKeySequence(),
+        {Config::Print, "actPrint", QStringLiteral("Imprimir..."), QKeySequence(),
          QStyle::SP_FileDialogContentsView, [this] { printListing(); }},
-        {Spec::Search, "actPesquisar", QStringLiteral("Pesquisar"),
+        {Config::Search, "actPesquisar", QStringLiteral("Pesquisar"),
          QKeySequence(Qt::CTRL | Qt::Key_P), QStyle::SP_FileDialogStart, [this] { openSearch(); }},
-        {Spec::Exit, "actSair", QStringLiteral("Sair"), QKeySequence(Qt::CTRL | Qt::Key_S),
+        {Config::Exit, "actSair", QStringLiteral("Sair"), QKeySequence(Qt::CTRL | Qt::Key_S),
          QStyle::SP_DialogCloseButton, [this] { closeScreen(this); }},
     };
-    const QList<Spec::Command> gapsBefore{Spec::Post, Spec::First, Spec::Print, Spec::Exit};
+    const QList<Config::Command> gapsBefore{Config::Post, Config::First, Config::Print,
+                                            Config::Exit};
     for (const Entry& e : entries) {
         QAction* action = makeAction(e.command, e.name, e.caption, e.key);
         action->setIcon(style()->standardIcon(e.icon));
         connect(action, &QAction::triggered, this, [run = e.run] { reportErrors(run); });
-        if (!spec_.commands.contains(e.command)) {
+        if (!config_.commands.contains(e.command)) {
             action->setVisible(false);
             continue;
         }
@@ -167,19 +172,19 @@ void MaintenanceScreen::buildToolbar() {
             toolbar_->addSeparator();
         toolbar_->addAction(action);
     }
-    actions_.value(Spec::Post)
+    actions_.value(Config::Post)
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Return),
                         QKeySequence(Qt::CTRL | Qt::ALT | Qt::KeypadModifier | Qt::Key_Enter)});
     QAction* info =
-        makeAction(Spec::Information, "actInformation", QStringLiteral("Informações..."),
+        makeAction(Config::Information, "actInformation", QStringLiteral("Informações..."),
                    QKeySequence(Qt::CTRL | Qt::Key_I));
     QAction* help =
-        makeAction(Spec::Help, "actAjuda", QStringLiteral("Ajuda"), QKeySequence(Qt::Key_F1));
-    info->setEnabled(!spec_.informationDisabled);
-    help->setEnabled(!spec_.helpDisabled);
+        makeAction(Config::Help, "actAjuda", QStringLiteral("Ajuda"), QKeySequence(Qt::Key_F1));
+    info->setEnabled(!config_.informationDisabled);
+    help->setEnabled(!config_.helpDisabled);
 }
 
-QAction* MaintenanceScreen::action(Spec::Command command) const {
+QAction* MaintenanceScreen::action(Config::Command command) const {
     return actions_.value(command);
 }
 
@@ -189,17 +194,17 @@ void MaintenanceScreen::updateCommands() {
     const bool writable = set.canModify() || !open;  // a screen that never read may still start
     const bool editing = set.isEditing();
     const bool browsing = open && !editing && !set.isEmpty();
-    const QList<std::pair<Spec::Command, bool>> rules{
-        {Spec::Append, writable},
-        {Spec::Edit, open && writable && !editing},
-        {Spec::Delete, open && writable && !set.isEmpty()},
-        {Spec::Refresh, writable},
-        {Spec::Post, editing},
-        {Spec::Cancel, editing},
-        {Spec::First, browsing && !set.atFirst()},
-        {Spec::Prior, browsing && !set.atFirst()},
-        {Spec::Next, browsing && !set.atLast()},
-        {Spec::Last, browsing && !set.atLast()},
+    const QList<std::pair<Config::Command, bool>> rules{
+        {Config::Append, writable},
+        {Config::Edit, open && writable && !editing},
+        {Config::Delete, open && writable && !set.isEmpty()},
+        {Config::Refresh, writable},
+        {Config::Post, editing},
+        {Config::Cancel, editing},
+        {Config::First, browsing && !set.atFirst()},
+        {Config::Prior, browsing && !set.atFirst()},
+        {Config::Next, browsing && !set.atLast()},
+        {Config::Last, browsing && !set.atLast()},
     };
     for (const auto& [command, enabled] : rules) actions_.value(command)->setEnabled(enabled);
 }
@@ -257,7 +262,8 @@ void MaintenanceScreen::setGridColumns(const QList<GridColumn>& columns) {
 }
 
 void MaintenanceScreen::start() {
-    if (!spec_.openStatement.isEmpty()) reportErrors([&] { runStatement(spec_.openStatement); });
+    if (!config_.openStatement.isEmpty())
+        reportErrors([&] { runStatement(config_.openStatement); });
     updateCommands();
 }
 
@@ -300,16 +306,16 @@ void MaintenanceScreen::sortBy(int gridColumn) {
 }
 
 QString MaintenanceScreen::currentKey() const {
-    return qryPrincipal_->text(spec_.keyField).trimmed();
+    return qryPrincipal_->text(config_.keyField).trimmed();
 }
 
 void MaintenanceScreen::append() {
-    runStatement(spec_.appendStatement);
-    qryPrincipal_->append(spec_.defaults);
+    runStatement(config_.appendStatement);
+    qryPrincipal_->append(config_.defaults);
 }
 
 void MaintenanceScreen::edit() {
-    if (spec_.editNeedsRow && qryPrincipal_->isEmpty()) return;
+    if (config_.editNeedsRow && qryPrincipal_->isEmpty()) return;
     qryPrincipal_->edit();
 }
 
@@ -319,15 +325,15 @@ void MaintenanceScreen::cancel() {
 }
 
 void MaintenanceScreen::refresh() {
-    runStatement(spec_.refreshStatement);
+    runStatement(config_.refreshStatement);
 }
 
 void MaintenanceScreen::assignKey() {
     qryAuxiliar_.clear();
-    for (const QString& line : spec_.keyStatement) qryAuxiliar_.add(line);
+    for (const QString& line : config_.keyStatement) qryAuxiliar_.add(line);
     qryAuxiliar_.open();
     const int newest = qryAuxiliar_.eof() ? 0 : qryAuxiliar_.value(0).toInt();
-    qryPrincipal_->setValue(spec_.keyField, newest + 1);
+    qryPrincipal_->setValue(config_.keyField, newest + 1);
 }
 
 void MaintenanceScreen::stampAudit(bool inserting) {
@@ -343,13 +349,13 @@ void MaintenanceScreen::stampAudit(bool inserting) {
 void MaintenanceScreen::post() {
     if (!qryPrincipal_->isEditing()) return;
     const bool inserting = qryPrincipal_->state() == db::RecordSet::State::Insert;
-    for (const Validation& v : spec_.validations) {
+    for (const Validation& v : config_.validations) {
         if (v.passes(*qryPrincipal_)) continue;
         MessageService::current().information(v.message);
         return;
     }
     if (!validate()) return;
-    if (inserting && spec_.keyRule == Spec::KeyRule::ReadNext) assignKey();
+    if (inserting && config_.keyRule == Config::KeyRule::ReadNext) assignKey();
     stampAudit(inserting);
     db::Connections& connections = db::Connections::current();
     connections.startTransaction();
@@ -371,7 +377,7 @@ void MaintenanceScreen::writeRow(bool) {
 }
 
 bool MaintenanceScreen::dependenciesRefuse(const QString& key) {
-    for (const DependencyCheck& check : spec_.dependencies) {
+    for (const DependencyCheck& check : config_.dependencies) {
         qryAuxiliar_.clear();
         for (const QString& line : check.statement.mid(0, check.statement.size() - 1))
             qryAuxiliar_.add(line);
@@ -391,25 +397,25 @@ void MaintenanceScreen::remove() {
     if (qryPrincipal_->isEditing()) qryPrincipal_->cancel();
     const QString key = currentKey();
     if (!key.isEmpty() && (dependenciesRefuse(key) || refuseDelete(key))) return;
-    if (!MessageService::current().confirm(spec_.deleteQuestion.arg(key))) return;
-    if (spec_.emptyDeleteRefused && (qryPrincipal_->isEmpty() || key.isEmpty())) {
+    if (!MessageService::current().confirm(config_.deleteQuestion.arg(key))) return;
+    if (config_.emptyDeleteRefused && (qryPrincipal_->isEmpty() || key.isEmpty())) {
         MessageService::current().information(QStringLiteral("Não há registro!"));
         return;
     }
     try {
         deleteRow(key);
     } catch (const Error&) {
-        if (spec_.deleteFailure.isEmpty()) throw;
-        MessageService::current().error(spec_.deleteFailure);
+        if (config_.deleteFailure.isEmpty()) throw;
+        MessageService::current().error(config_.deleteFailure);
         return;
     }
-    runStatement(spec_.reloadStatement);
+    runStatement(config_.reloadStatement);
     MessageService::current().information(kDone);
 }
 
 void MaintenanceScreen::deleteRow(const QString& key) {
     qryAuxiliar_.clear();
-    qryAuxiliar_.add(spec_.deleteStatement.arg(key));
+    qryAuxiliar_.add(config_.deleteStatement.arg(key));
     qryAuxiliar_.exec();
 }
 

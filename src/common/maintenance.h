@@ -38,7 +38,7 @@ struct DependencyCheck {
 };
 
 // What makes one maintenance screen differ from another.
-struct MaintenanceSpec {
+struct MaintenanceConfig {
     enum class KeyRule { ReadNext, Assigned };  // a key query + 1, or the database's key
     enum Command {
         Append,
@@ -85,17 +85,17 @@ struct MaintenanceSpec {
 
 // The record maintenance screen: a toolbar of record commands over the pages "Principal"
 // (the current row's fields) and "Geral" (a grid of every row), built once and configured
-// by each screen through its spec, its fields and the hooks below.
+// by each screen through its config, its fields and the hooks below.
 class MaintenanceScreen : public QWidget {
     Q_OBJECT
 
   public:
-    MaintenanceScreen(const QString& caption, MaintenanceSpec spec, QWidget* parent);
+    MaintenanceScreen(const QString& caption, MaintenanceConfig config, QWidget* parent);
     ~MaintenanceScreen() override;
 
     db::RecordSet& principal() { return *qryPrincipal_; }
     db::Query& auxiliary() { return qryAuxiliar_; }
-    QAction* action(MaintenanceSpec::Command command) const;
+    QAction* action(MaintenanceConfig::Command command) const;
     DbGrid* grid() const { return dbgPrincipal_; }
 
     // Replaces the main query's statement and opens it; the search dialogs load rows so.
@@ -129,11 +129,11 @@ class MaintenanceScreen : public QWidget {
     QTabWidget* pages() const { return pages_; }
     void setGridColumns(const QList<GridColumn>& columns);
 
-    // Opens the screen as its spec says; call at the end of the screen's constructor.
+    // Opens the screen as its config says; call at the end of the screen's constructor.
     void start();
 
     // Hooks of the screens that differ from the pattern.
-    virtual bool validate() { return true; }         // after the spec's validations
+    virtual bool validate() { return true; }         // after the config's validations
     virtual void beforeWrite(bool /*inserting*/) {}  // inside the transaction
     virtual void writeRow(bool inserting);           // the row, and what goes with it
     virtual void afterWrite(bool /*inserting*/) {}   // after the commit, before the message
@@ -145,15 +145,15 @@ class MaintenanceScreen : public QWidget {
 
     void runStatement(const QStringList& statement);
     QString currentKey() const;
-    const MaintenanceSpec& spec() const { return spec_; }
+    const MaintenanceConfig& config() const { return config_; }
 
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildToolbar();
-    QAction* makeAction(MaintenanceSpec::Command command, const char* name, const QString& caption,
-                        const QKeySequence& key);
+    QAction* makeAction(MaintenanceConfig::Command command, const char* name,
+                        const QString& caption, const QKeySequence& key);
     void updateCommands();
     void stampAudit(bool inserting);
     void assignKey();
@@ -161,7 +161,7 @@ class MaintenanceScreen : public QWidget {
     void postRow();
     void setStatement(const QStringList& statement);
 
-    MaintenanceSpec spec_;
+    MaintenanceConfig config_;
     db::RecordSet* qryPrincipal_;
     db::Query qryAuxiliar_;
     QStringList baseStatement_;  // the statement without the order clause a title added

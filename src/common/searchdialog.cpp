@@ -23,9 +23,9 @@ const QString kCode = QStringLiteral("Código");
 const QString kName = QStringLiteral("Nome");
 }  // namespace
 
-SearchSpec filterSearch(const QString& caption) {
-    SearchSpec s;
-    s.kind = SearchSpec::Kind::Filter;
+SearchConfig filterSearch(const QString& caption) {
+    SearchConfig s;
+    s.kind = SearchConfig::Kind::Filter;
     s.caption = caption;
     s.nameCondition = QStringLiteral(" where nome like '");
     s.missingMessage = QStringLiteral("Falta selecionar o campo ou o texto para a pesquisa. ");
@@ -34,21 +34,21 @@ SearchSpec filterSearch(const QString& caption) {
     return s;
 }
 
-SearchDialog::SearchDialog(SearchSpec spec, QWidget* parent)
+SearchDialog::SearchDialog(SearchConfig config, QWidget* parent)
     : QWidget(parent),
-      spec_(std::move(spec)),
+      config_(std::move(config)),
       query_(new db::RecordSet(db::Connections::mainConnection(), this)) {
-    setWindowTitle(spec_.caption);
+    setWindowTitle(config_.caption);
     cbbCampo_ = new QComboBox(this);
     cbbCampo_->setObjectName(QStringLiteral("cbbCampo"));
     cbbCampo_->addItems({kCode, kName});
-    cbbCampo_->setCurrentIndex(spec_.kind == SearchSpec::Kind::Locate ? 1 : -1);
+    cbbCampo_->setCurrentIndex(config_.kind == SearchConfig::Kind::Locate ? 1 : -1);
     edtTexto_ = new QLineEdit(this);
     edtTexto_->setObjectName(QStringLiteral("edtTexto"));
     forceUpperCase(edtTexto_);
     grid_ = new DbGrid(this);
     grid_->setObjectName(QStringLiteral("dbgConsulta"));
-    grid_->bind(query_, spec_.columns);
+    grid_->bind(query_, config_.columns);
 
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
@@ -56,10 +56,10 @@ SearchDialog::SearchDialog(SearchSpec spec, QWidget* parent)
     addLabelledRow(form, QStringLiteral("&Selecione:"), cbbCampo_);
     addLabelledRow(form, QStringLiteral("&Texto:"), edtTexto_);
 
-    if (spec_.kind == SearchSpec::Kind::Filter) {
+    if (config_.kind == SearchConfig::Kind::Filter) {
         moveFocusOnEnter(cbbCampo_);
         auto* buttons = new QHBoxLayout;
-        QPushButton* find = commandButton("bmpLocalizar", spec_.searchCaption, this);
+        QPushButton* find = commandButton("bmpLocalizar", config_.searchCaption, this);
         QPushButton* ok = commandButton("bmpOK", QStringLiteral("&OK"), this);
         buttons->addStretch();
         buttons->addWidget(find);
@@ -81,7 +81,7 @@ SearchDialog::SearchDialog(SearchSpec spec, QWidget* parent)
     auto* bar = new QStatusBar(this);
     bar->setSizeGripEnabled(false);
     status_ = std::make_unique<StatusPanels>(bar, 1, 0);
-    bar->setVisible(spec_.countInStatus);
+    bar->setVisible(config_.countInStatus);
     layout->addWidget(bar);
     resize(480, 360);
 }
@@ -89,7 +89,8 @@ SearchDialog::SearchDialog(SearchSpec spec, QWidget* parent)
 SearchDialog::~SearchDialog() = default;
 
 void SearchDialog::start() {
-    if (spec_.kind == SearchSpec::Kind::Locate) reportErrors([this] { openRows(spec_.statement); });
+    if (config_.kind == SearchConfig::Kind::Locate)
+        reportErrors([this] { openRows(config_.statement); });
 }
 
 void SearchDialog::openRows(const QStringList& statement) {
@@ -97,7 +98,7 @@ void SearchDialog::openRows(const QStringList& statement) {
     query_->clear();
     for (const QString& line : statement) query_->add(line);
     query_->open();
-    if (spec_.countInStatus)
+    if (config_.countInStatus)
         status_->setText(
             0, QString::number(query_->rowCount()) + QStringLiteral(" registros encontrado."));
 }
@@ -106,7 +107,7 @@ void SearchDialog::openRows(const QStringList& statement) {
 void SearchDialog::locate(const QString& typed) {
     const bool byCode = cbbCampo_->currentText() == kCode;
     if (cbbCampo_->currentIndex() < 0 || (byCode && typed.trimmed().isEmpty())) return;
-    const QString field = byCode ? spec_.keyField : spec_.nameField;
+    const QString field = byCode ? config_.keyField : config_.nameField;
     const int column = query_->fieldIndex(field);
     for (int row = 0; row < query_->rowCount() && column >= 0; ++row) {
         const QString value = query_->value(row, column).toString();
@@ -118,10 +119,10 @@ void SearchDialog::locate(const QString& typed) {
 }
 
 void SearchDialog::loadCurrent() {
-    const QString key = query_->text(spec_.keyField).trimmed();
-    if (key.isEmpty() || !spec_.load) return;
+    const QString key = query_->text(config_.keyField).trimmed();
+    if (key.isEmpty() || !config_.load) return;
     try {
-        spec_.load(key);
+        config_.load(key);
     } catch (const Error&) {
     }
 }
@@ -146,10 +147,10 @@ void SearchDialog::sortBy(int column) {
 void SearchDialog::search() {
     const QString text = edtTexto_->text().trimmed();
     if (cbbCampo_->currentIndex() < 0 || text.isEmpty()) {
-        MessageService::current().information(spec_.missingMessage);
+        MessageService::current().information(config_.missingMessage);
         return;
     }
-    QStringList statement = spec_.statement;
+    QStringList statement = config_.statement;
     if (cbbCampo_->currentText() == kCode) {
         if (!db::isDigitsOnly(text)) {
             MessageService::current().information(
@@ -157,20 +158,20 @@ void SearchDialog::search() {
             edtTexto_->setFocus();
             return;
         }
-        statement << spec_.codeCondition + text;
+        statement << config_.codeCondition + text;
     } else {
-        if (!spec_.nameStatement.isEmpty()) statement = spec_.nameStatement;
-        statement << spec_.nameCondition + db::escaped(text) + QStringLiteral("%'");
+        if (!config_.nameStatement.isEmpty()) statement = config_.nameStatement;
+        statement << config_.nameCondition + db::escaped(text) + QStringLiteral("%'");
     }
     openRows(statement);
 }
 
 void SearchDialog::accept() {
-    const QString key = query_->text(spec_.keyField).trimmed();
-    if (!key.isEmpty() && spec_.load)
-        spec_.load(key);
-    else if (!spec_.notFoundMessage.isEmpty())
-        MessageService::current().information(spec_.notFoundMessage);
+    const QString key = query_->text(config_.keyField).trimmed();
+    if (!key.isEmpty() && config_.load)
+        config_.load(key);
+    else if (!config_.notFoundMessage.isEmpty())
+        MessageService::current().information(config_.notFoundMessage);
     closeScreen(this);
 }
 

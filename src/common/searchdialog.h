@@ -17,7 +17,7 @@ namespace orbadil {
 class StatusPanels;
 
 // What makes one search dialog differ from another.
-struct SearchSpec {
+struct SearchConfig {
     // Locate: the whole list is read at once and typing moves in it, loading each row into
     // the screen. Filter: a button reads the rows that match, "&OK" loads the chosen one.
     enum class Kind { Locate, Filter };
@@ -43,14 +43,14 @@ struct SearchSpec {
 };
 
 // A filter dialog by key and name with the usual messages and the count of rows found.
-SearchSpec filterSearch(const QString& caption);
+SearchConfig filterSearch(const QString& caption);
 
 // The search dialog of a maintenance screen: "Selecione:" a column, "Texto:", and a grid.
 class SearchDialog : public QWidget {
     Q_OBJECT
 
   public:
-    SearchDialog(SearchSpec spec, QWidget* parent = nullptr);
+    SearchDialog(SearchConfig config, QWidget* parent = nullptr);
     ~SearchDialog() override;
 
     db::RecordSet& rows() { return *query_; }
@@ -67,7 +67,7 @@ class SearchDialog : public QWidget {
     void sortBy(int column);
     void openRows(const QStringList& statement);
 
-    SearchSpec spec_;
+    SearchConfig config_;
     db::RecordSet* query_;
     QStringList statement_;
     QComboBox* cbbCampo_;
