@@ -650,6 +650,39 @@ class AdminTest : public QObject {
                  QVariant(passwordDigest(password)));
     }
 
+    // Typing into the box that shows the stored digest, without selecting it first.
+    void passwordTypedIntoTheStoredDigest_data() {
+        QTest::addColumn<int>("key");  // where the cursor goes first
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("password");
+        QTest::newRow("after it") << int(Qt::Key_End) << "nova"
+                                  << "NOVA";
+        QTest::newRow("before it") << int(Qt::Key_Home) << "nova"
+                                   << "NOVA";
+        QTest::newRow("rubbing out its end") << int(Qt::Key_End) << "\bxy"
+                                             << "XY";
+    }
+    void passwordTypedIntoTheStoredDigest() {
+        QFETCH(int, key);
+        QFETCH(QString, typed);
+        QFETCH(QString, password);
+        rows().unit(1, QStringLiteral("CENTRO"));
+        rows().profile(1, QStringLiteral("ADMIN"));
+        user(5, QStringLiteral("ANA"), 1, 1, QStringLiteral("VELHA"));
+        TfrmUsuario screen;
+        trigger(screen, Config::Refresh);
+        trigger(screen, Config::Edit);
+        auto* box = find<QLineEdit>(screen, "dbeSenha");
+        QTest::keyClick(box, Qt::Key(key));
+        for (const QChar c : typed)
+            c == u'\b' ? QTest::keyClick(box, Qt::Key_Backspace)
+                       : QTest::keyClicks(box, QString(c));
+        QCOMPARE(box->text(), password);
+        trigger(screen, Config::Post);
+        QCOMPARE(scalar(QStringLiteral("select senha_crip from usuario")),
+                 QVariant(passwordDigest(password)));
+    }
+
     // A password typed in an edit that was cancelled is not taken by the next edit.
     void cancelledPasswordIsForgotten() {
         rows().unit(1, QStringLiteral("CENTRO"));

@@ -92,12 +92,9 @@ TfrmUsuario::TfrmUsuario(QWidget* parent)
     });
 
     // The box shows the stored digest until a new password is typed over it.
-    connect(password, &QLineEdit::textEdited, this, [this](const QString& text) {
-        typedPassword_ = text;
-        passwordTyped_ = principal().isEditing();
-    });
+    connect(password, &QLineEdit::textEdited, this, &TfrmUsuario::passwordEdited);
     connect(&principal(), &db::RecordSet::stateChanged, this, [this] {
-        if (principal().isEditing()) return;
+        storedDigest_ = principal().text(QStringLiteral("senha_crip"));
         typedPassword_.clear();
         passwordTyped_ = false;
     });
@@ -136,6 +133,30 @@ bool TfrmUsuario::validate() {
     MessageService::current().information(
         QStringLiteral("Já existe um usuário cadastrado com este nome."));
     return false;
+}
+
+namespace {
+// What the user typed into a box that held the stored text: the characters around the
+// typing that are still the stored text's are not part of the new password. The box shows
+// the stored text in capitals.
+QString typedOver(const QString& text, const QString& storedText) {
+    const QString stored = storedText.toUpper();
+    qsizetype head = 0;
+    while (head < text.size() && head < stored.size() && text[head] == stored[head]) ++head;
+    qsizetype tail = 0;
+    while (tail < text.size() - head && tail < stored.size() - head &&
+           text[text.size() - 1 - tail] == stored[stored.size() - 1 - tail])
+        ++tail;
+    return text.mid(head, text.size() - head - tail);
+}
+}  // namespace
+
+void TfrmUsuario::passwordEdited(const QString& text) {
+    if (!principal().isEditing()) return;
+    const QString typed = passwordTyped_ ? text : typedOver(text, storedDigest_);
+    passwordTyped_ = true;
+    typedPassword_ = typed;
+    if (typed != text) principal().setValue(QStringLiteral("senha_crip"), typed);
 }
 
 // A stored digest is never digested again: only a password typed now replaces it.

@@ -20,9 +20,11 @@ class TfrmUsuario : public MaintenanceScreen {
 
   private:
     void loadLists();
+    void passwordEdited(const QString& text);
 
     DbLookupCombo* dblUnidade_;
     DbLookupCombo* dblPerfil_;
+    QString storedDigest_;  // of the row as it entered edit state
     QString typedPassword_;
     bool passwordTyped_ = false;
 };
