@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QTest>
 
 #include "admin/tfrmfrmsistema.h"
@@ -184,6 +185,21 @@ class MaintenanceTest : public QObject {
         QCOMPARE(screen.grid()->model()->index(0, 1).data().toString(), QStringLiteral("C"));
         trigger(screen, Config::Refresh);
         QCOMPARE(screen.grid()->model()->rowCount(), 3);
+    }
+
+    void enterOnAGridRowShowsItsFields() {
+        unit(1, QStringLiteral("A"));
+        unit(2, QStringLiteral("B"));
+        TfrmUnidade screen;
+        screen.show();
+        trigger(screen, Config::Refresh);
+        auto* pages = screen.findChild<QTabWidget*>(QStringLiteral("pgcPrincipal"));
+        pages->setCurrentIndex(1);
+        QTest::keyClick(screen.grid(), Qt::Key_Down);
+        QTest::keyClick(screen.grid(), Qt::Key_Return);
+        QCOMPARE(pages->currentIndex(), 0);
+        QCOMPARE(screen.findChild<QLineEdit*>(QStringLiteral("dbeNome"))->text(),
+                 QStringLiteral("B"));
     }
 
     void validationKeepsTheRowBeingInserted() {

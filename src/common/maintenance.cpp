@@ -94,6 +94,11 @@ MaintenanceScreen::MaintenanceScreen(const QString& caption, MaintenanceConfig c
     connect(qryPrincipal_, &db::RecordSet::currentChanged, this,
             &MaintenanceScreen::updateCommands);
     connect(qryPrincipal_, &db::RecordSet::rowsReset, this, &MaintenanceScreen::updateCommands);
+    // Enter or a double click on a row of "Geral" shows that row's fields.
+    connect(dbgPrincipal_, &DbGrid::activated, this, [this] {
+        pages_->setCurrentIndex(0);
+        focusFirstControl(pages_->widget(0));
+    });
     connect(dbgPrincipal_, &DbGrid::titleClicked, this, [this](int column) {
         if (config_.sortByTitle) reportErrors([&] { sortBy(column); });
     });
