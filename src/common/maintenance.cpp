@@ -4,7 +4,6 @@
 #include <QFormLayout>
 #include <QHash>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPointer>
 #include <QStatusBar>
 #include <QStyle>
@@ -19,7 +18,6 @@
 #include "common/statuspanels.h"
 #include "common/windows.h"
 #include "db/connections.h"
-#include "db/dberror.h"
 #include "db/keys.h"
 
 namespace orbadil {
